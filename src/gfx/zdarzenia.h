@@ -1,0 +1,31 @@
+#pragma once
+class grafika;
+
+// Per-pass mouse events (press and release of both buttons) and the number of the message
+// window the game screen shows (0 none, 1 food, 2 gold, 3 lava, 4 hero).
+class zdarzenia {
+ public:
+  explicit zdarzenia(grafika* g);
+  // Samples mouse_b once and updates every flag; once per pass of the main loop.
+  void odswiez();
+  // The same with a given button word (bit 0 left, bit 1 right), for tests and replays.
+  void odswiez_ze_stanem(int przyciski);
+  bool l_klikniety() const { return l_klik != 0; }
+  bool p_klikniety() const { return p_klik != 0; }
+  bool l_zwolniony() const { return l_zwolnienie != 0; }
+  bool p_zwolniony() const { return p_zwolnienie != 0; }
+  void wyswietl_okno(short numer) { otwarte_okno = numer; }
+  int zwroc_okno() const { return otwarte_okno; }
+  void zeruj();
+
+ private:
+  int l_wcisniety = 0;
+  int l_klik = 0;
+  int p_wcisniety = 0;
+  int p_klik = 0;
+  int l_zwolnienie = 0;
+  int stan_l = 0, poprzedni_l = 0;
+  int p_zwolnienie = 0;
+  int stan_p = 0, poprzedni_p = 0;
+  short otwarte_okno = 0;
+};

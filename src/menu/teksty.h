@@ -1,0 +1,34 @@
+#pragma once
+#include <cstddef>
+
+// Language texts and the settings file. Every text the player reads comes from section
+// "teksty" of the active language file; the language word lives in config.cfg.
+
+// The text of a "teksty" key in the active configuration, or "" when it is missing.
+const char* tekst(const char* klucz);
+// A string of any section, or "" when missing.
+const char* tekst_z(const char* sekcja, const char* klucz);
+// An integer of any section, 0 when missing.
+int liczba_z(const char* sekcja, const char* klucz);
+
+// Expands a text as a format with one number: "%d" becomes the number, "%%" a percent sign,
+// any other '%' stays as it stands. Writes at most rozmiar - 1 characters and a terminator.
+void formatuj(char* wynik, std::size_t rozmiar, const char* wzor, int liczba);
+
+// The seven languages: the word stored in config.cfg, the language file and the label of
+// the language button (the German label differs at start and after a choice).
+struct jezyk_gry {
+  const char* slowo;
+  const char* plik;
+  const char* etykieta;
+  const char* etykieta_po_wyborze;
+  const char* nazwa_przycisku;  // the label of its button on the language screen
+};
+const jezyk_gry* jezyki(int& liczba);
+
+// Makes config.cfg active, reads General/language and activates that language file. Returns
+// the language button label for it (po_wyborze: the label used after a choice in the menu);
+// on a missing or unknown word, keeps gm_pl.cfg active and returns the Polish label.
+const char* wybierz_jezyk(bool po_wyborze);
+// Records the word in config.cfg (written to disk at once), then chooses the language again.
+const char* zapisz_jezyk(const char* slowo);

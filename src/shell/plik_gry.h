@@ -1,0 +1,19 @@
+#pragma once
+#include "stan_gry.h"
+
+// Scenario and saved-game files: the map name, active player, hour, gold, technologies and
+// one record per unit, closed by E.
+
+// The file of a menu choice: 1..5 saved-game slots, 6..9 the scenarios of maps 1..4; null
+// for any other value.
+const char* plik_wyboru(int wybor);
+
+// Checks the whole file, then builds the map, grid, both shops, the players and every unit
+// into stan (whose ekran and wejscie must be set) and sets godzina. A refused file leaves
+// stan and godzina unchanged, returns false and describes the reason in blad (256 bytes).
+bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad);
+
+// Writes the game to a temporary file in the target's folder (created if missing), checks
+// every write, then renames it over the target. On failure the old file is kept, blad says
+// why and the result is false.
+bool zapisz_gre(const char* plik, const stan_gry& stan, char* blad);

@@ -1,0 +1,109 @@
+#pragma once
+#include "nazwa_pola.h"
+#include "punkt.h"
+
+class grafika;
+class mapa;
+class zdarzenia;
+class mapa_jednostek;
+
+// Every piece on the battlefield: creatures, workers, towers, towns and castles. The kind
+// classes (rodzaje.h) only construct; every operation is virtual.
+class jednostka {
+ public:
+  jednostka();
+  virtual ~jednostka();
+  jednostka(const jednostka&) = delete;
+  jednostka& operator=(const jednostka&) = delete;
+
+  virtual void rysuj();                        // the unit, and its reach when selected
+  virtual int obsluga();                       // per-frame handling; 1 when just clicked
+  virtual void sterowanie();                   // carries out the selected unit's order
+  virtual void zmien_stan(int s);
+  virtual int aktualny_stan();
+  virtual void przywroc_punkty_ruchu(int n);   // -1 restores the full points
+  virtual void ulecz(short p);                 // heals up to p per cent of the maximum
+  virtual void trenuj(short p);
+  virtual void nowy_poziom();
+  virtual void sprawdz_wokol(int x, int y);    // reach map from (x, y), see oblicz_zasieg
+  virtual void zmien_pieniadze(short p);
+  virtual void zwieksz_atak(int n);
+  virtual void zwieksz_obrone(int n);
+  virtual void zwieksz_zwinnosc(int n);
+  virtual void zmniejsz_do_rozdysponowania();
+  virtual void zmien_punkty_zycia(int v);
+  virtual void zmien_d_punkty_zycia(int v);
+  virtual void zmien_punkty_ruchu(int v);
+  virtual void zmien_atak(int v);
+  virtual void zmien_obrona(int v);
+  virtual void zmien_zwinnosc(int v);
+  virtual void zmien_do_rozdysponowania(int v);
+  virtual void zmien_poziom(int v);
+  virtual void zmien_doswiadczenie(int v);
+  virtual void zmien_exp(int v);
+  virtual void zmien_pieniadze(int p);
+  virtual void wyswietl_info(bool statystyki, bool opis_tekst);
+  virtual int pobierz_gracz();
+  virtual int pobierz_x();
+  virtual int pobierz_y();
+  virtual int pobierz_punkty_zycia();
+  virtual int pobierz_d_punkty_zycia();
+  virtual int pobierz_punkty_ruchu();
+  virtual int pobierz_atak();
+  virtual int pobierz_obrona();
+  virtual int pobierz_zwinnosc();
+  virtual int pobierz_do_rozdysponowania();
+  virtual int pobierz_poziom();
+  virtual int pobierz_doswiadczenie();
+  virtual int pobierz_exp();
+  virtual int pobierz_cene();
+  virtual int pobierz_pieniadze();
+  virtual const char* pobierz_opis();
+  virtual nazwa_pola pobierz_wyglad();
+  virtual bool sprawdz_sasiadow(const char* co);  // "przyjaciel", "zamek", "wieza", "miasto"
+  virtual void pobierz_cel();                      // computer player: choose the target
+  virtual punkt akcja_cel();                       // computer player: choose the field
+  virtual void czysc_mape_przejsc();
+
+  // Not part of the dispatch table.
+  // Clears the reach map, sets the own field to punkty_ruchu + 1 and fills in the rest.
+  void oblicz_zasieg();
+  // Reach value at (x, y): 0 unreachable, else 1 + points left on arrival; 0 off the map.
+  int wartosc_przejscia(int px, int py) const;
+  const short* pobierz_mape_przejsc() const { return mapa_przejsc; }
+  jednostka* pobierz_cel_wskaznik() const { return cel; }
+  void zmien_cel(jednostka* j) { cel = j; }
+  void zmien_gracza(int g) { nr_gracza = g; }
+  void zmien_polozenie(int nx, int ny) { x = nx; y = ny; }
+  int pobierz_d_punkty_ruchu() const { return d_punkty_ruchu; }
+  // Random event of the field the unit has just arrived on.
+  void zdarzenie_pola(int fx, int fy);
+  // The fight of this unit against the defender standing on (fx, fy).
+  void atakuj(jednostka* obronca, int fx, int fy);
+
+ protected:
+  grafika* ekran = nullptr;
+  mapa* teren = nullptr;
+  zdarzenia* wejscie = nullptr;
+  mapa_jednostek* siatka = nullptr;
+  jednostka* cel = nullptr;
+  short* mapa_przejsc = nullptr;
+  const char* opis = nullptr;
+  nazwa_pola wyglad = pole_brak;
+  int x = 0, y = 0;
+  int stan = 0;
+  int punkty_ruchu = 0;
+  int d_punkty_ruchu = 0;
+  int nr_gracza = 0;
+  int punkty_zycia = 0;
+  int d_punkty_zycia = 0;
+  int atak = 0;
+  int obrona = 0;
+  int zwinnosc = 0;
+  short poziom = 1;
+  short doswiadczenie = 0;
+  short exp = 0;
+  short cena = 0;
+  short pieniadze = 0;
+  short do_rozdysponowania = 0;
+};

@@ -1,0 +1,1 @@
+// Keeps the shared test helper library non-empty.

@@ -1,0 +1,42 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "grafika.h"
+
+// Shared set-up of the headless tests.
+
+// Installs the library without a screen (memory bitmaps, PNG, fonts, config files), 32 bpp,
+// with gm_pl.cfg active. Safe to call many times. The working directory is the source tree.
+void przygotuj_allegro();
+// A fresh empty folder under /tmp, removed by the caller or left for inspection.
+std::string katalog_tymczasowy();
+// Writes bytes to a file; returns false on failure.
+bool zapisz_plik(const std::string& sciezka, const std::string& dane);
+std::string wczytaj_plik(const std::string& sciezka);
+
+// One drawing call recorded by grafika_nagrywajaca.
+struct wywolanie_rysowania {
+  std::string co;  // "pole", "bitmapa", "pisz", "prostokat", "noc", "czysc", "pokaz"
+  int a = 0, b = 0, c = 0, d = 0, e = 0;
+  std::string tekst;
+};
+
+// A graphics context that draws nothing and records every call; the animation clock and the
+// draw flag behave as in the real one (rysowanie starts set).
+class grafika_nagrywajaca : public grafika {
+ public:
+  grafika_nagrywajaca();
+  void pokaz(bool wymus_teraz) override;
+  void rysuj_bitmape(typ_bitmapy typ, int x, int y, int zx, int zy, int s, int w) override;
+  void czysc_ekran(int kolor) override;
+  void rysuj_pole(nazwa_pola pole, int x, int y, short wariant) override;
+  void pisz(const char* tekst, int x, int y, int liczba, int kolor, bool wysrodkuj,
+            int szerokosc) override;
+  void prostokat(int x1, int y1, int x2, int y2, int kolor, bool wypelniony) override;
+  void rysuj_noc(short godzina) override;
+
+  std::vector<wywolanie_rysowania> wywolania;
+  int ile(const std::string& co) const;
+  void wyczysc() { wywolania.clear(); }
+};

@@ -1,0 +1,1 @@
+// Keeps the generator helper library non-empty.
