@@ -1,1 +1,0 @@
-// Keeps the generator helper library non-empty.
