@@ -1,0 +1,5 @@
+#include "gra.h"
+
+gra::gra(char* tryb) { (void)tryb; }
+
+gra::~gra() = default;
