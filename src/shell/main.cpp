@@ -1,3 +1,5 @@
+#include <allegro.h>
+
 #include <cstring>
 
 #include "gra.h"
