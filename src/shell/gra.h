@@ -1,11 +1,32 @@
 #pragma once
+#include "stan_gry.h"
+
+class grafika;
+class mapa;
+class mapa_jednostek;
+class menu;
+class zdarzenia;
 
 // The game object: starts the screen, runs the main menu, loads the chosen game and runs
-// the main loop until the player leaves.
+// the main loop until the player leaves. The process ends inside the constructor.
 class gra {
  public:
-  explicit gra(char* tryb);
+  explicit gra(char* tryb_ekranu);
   ~gra();
   gra(const gra&) = delete;
   gra& operator=(const gra&) = delete;
+
+  // Reads the file chosen in the menu into stan; on a refusal shows why over the menu's
+  // background until the player acknowledges it and answers false.
+  static bool wczytaj_wybrana_gre(menu& m, stan_gry& stan);
+  // Shows a message window over the menu background until its button is clicked or Esc.
+  static void pokaz_komunikat(grafika* ekran, menu& m, const char* tekst_okna);
+
+ private:
+  grafika* ekran = nullptr;
+  mapa* teren = nullptr;
+  mapa_jednostek* siatka = nullptr;
+  menu* glowne_menu = nullptr;
+  zdarzenia* wejscie = nullptr;
+  stan_gry stan;
 };

@@ -1,0 +1,299 @@
+#include "rozgrywka.h"
+
+#include <allegro.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "armia.h"
+#include "globalne.h"
+#include "grafika.h"
+#include "jednostka.h"
+#include "mapa.h"
+#include "mapa_jednostek.h"
+#include "menu.h"
+#include "muzyka.h"
+#include "odglosy.h"
+#include "playlista.h"
+#include "przycisk.h"
+#include "teksty.h"
+#include "zakupy.h"
+#include "zdarzenia.h"
+
+namespace {
+
+struct opis_przycisku {
+  const char* klucz;
+  int x, y;
+};
+
+// Captions (language keys) and top-left corners of the panel buttons, in making order.
+const opis_przycisku PRZYCISKI[rozgrywka::LICZBA_PRZYCISKOW] = {
+    {"endturn", 750, 740},      {"options", 400, 740},       {"powrot", 400, 740},
+    {"heal", 400, 700},         {"repair", 620, 700},        {"training", 510, 700},
+    {"save1", 455, 200},        {"save2", 455, 230},         {"save3", 455, 260},
+    {"save4", 455, 290},        {"save5", 455, 320},         {"powrot", 455, 380},
+    {"exit", 455, 410},         {"buy", 510, 740},           {"next", 510, 700},
+    {"previous", 400, 700},     {"raiseattack", 448, 627},   {"raisedefense", 448, 651},
+    {"raiseagility", 448, 675}, {"buyunit", 200, 609},       {"buytechnology", 200, 633},
+    {"notavaiable", 510, 740},  {"technology1", 200, 609},   {"technology2", 200, 633},
+    {"technology3", 200, 657},  {"technology4", 200, 681},
+};
+
+// Track files: the battle music of both sides, then the number keys 1..9.
+const char* const UTWORY[] = {
+    "Pliki_danych/muzyka/walka.mp3", "Pliki_danych/muzyka/walka_2.mp3",
+    "Pliki_danych/muzyka/1.mp3",     "Pliki_danych/muzyka/2.mp3",
+    "Pliki_danych/muzyka/3.mp3",     "Pliki_danych/muzyka/4.mp3",
+    "Pliki_danych/muzyka/5.mp3",     "Pliki_danych/muzyka/6.mp3",
+    "Pliki_danych/muzyka/7.mp3",     "Pliki_danych/muzyka/8.mp3",
+    "Pliki_danych/muzyka/9.mp3",
+};
+
+const char* const LISTA_DALSZA[] = {
+    "Pliki_danych/muzyka/walka_2.mp3", "Pliki_danych/muzyka/menu.mp3",
+    "Pliki_danych/muzyka/1.mp3",       "Pliki_danych/muzyka/2.mp3",
+    "Pliki_danych/muzyka/3.mp3",
+};
+
+// Message windows raised by the units: text key, button key, picture drawn over it.
+struct komunikat {
+  const char* tekst;
+  const char* przycisk;
+  typ_bitmapy obrazek;
+  int x, y;
+};
+const komunikat KOMUNIKATY[] = {
+    {"foodfound", "great", b_szynka, 470, 245},
+    {"goldfound", "great", b_monety, 470, 235},
+    {"lavaburns", "youch", typ_bitmapy(0), 0, 0},
+    {"herobuild", "great", typ_bitmapy(0), 0, 0},
+};
+
+// Editor keys: Q..I paint terrain 1..8, S writes the map.
+const int KLAWISZE_TERENU[] = {KEY_Q, KEY_W, KEY_E, KEY_R, KEY_T, KEY_Y, KEY_U, KEY_I, KEY_S};
+
+struct budowla_dewelopera {
+  int klawisz;
+  nazwa_pola rodzaj;
+};
+const budowla_dewelopera BUDOWLE[] = {
+    {KEY_O, pole_miasto_1}, {KEY_P, pole_miasto_2}, {KEY_N, pole_wieza_1}, {KEY_M, pole_wieza_2}};
+
+// The message window's rectangle on the game screen.
+const int OKNO_X = 320, OKNO_Y = 216, OKNO_X2 = 700, OKNO_Y2 = 386;
+// The map area ends here; the command panel lies below.
+const int GRANICA_PANELU = 583;
+
+int bialy() { return makecol(255, 255, 255); }
+
+}  // namespace
+
+rozgrywka::rozgrywka(stan_gry& s, menu* m, bool z_muzyka) : stan(s), okna(m) {
+  for (int i = 0; i < LICZBA_PRZYCISKOW; ++i)
+    przyciski[i] = new przycisk(stan.ekran, PRZYCISKI[i].x, PRZYCISKI[i].y,
+                                tekst(PRZYCISKI[i].klucz));
+  ostatnia_sekunda = zegar_scienny_ms();
+  if (stan.armia_glowna) {
+    stan.armia_glowna->inicjalizuj_mape_jednostek();
+    stan.armia_glowna->zaznacz_pierwsza(stan.aktywny_gracz);
+  }
+  if (!z_muzyka) return;
+  for (int i = 0; i < LICZBA_UTWOROW; ++i) utwory[i] = new muzyka(UTWORY[i]);
+  efekty[0] = new odglosy("Pliki_danych/odglosy/test.wav");
+  efekty[1] = new odglosy("Pliki_danych/odglosy/test2.wav");
+  stan.dzwiek_zakupu[1] = efekty[0];
+  stan.dzwiek_zakupu[2] = efekty[1];
+  lista = new playlista("Pliki_danych/muzyka/walka.mp3");
+  for (const char* nazwa : LISTA_DALSZA) lista->dodaj(nazwa);
+  lista->przygotuj();
+  biezaca = new playlista(*lista);
+  zmien_utwor(utwory[0], -1);
+}
+
+rozgrywka::~rozgrywka() {
+  if (biezacy_utwor) biezacy_utwor->zatrzymaj();
+  for (przycisk* p : przyciski) delete p;
+  for (muzyka* m : utwory) delete m;
+  stan.dzwiek_zakupu[1] = stan.dzwiek_zakupu[2] = nullptr;
+  for (odglosy* o : efekty) delete o;
+  delete biezaca;
+  if (lista) {
+    lista->zwolnij();
+    delete lista;
+  }
+}
+
+const muzyka* rozgrywka::pobierz_utwor(int i) const {
+  return i >= 0 && i < LICZBA_UTWOROW ? utwory[i] : nullptr;
+}
+
+bool rozgrywka::czy_komputer() const { return stan.aktywny_gracz == ai; }
+
+bool rozgrywka::klik(int nr) { return przyciski[nr]->zdarzenie() == przycisk::klikniety; }
+
+void rozgrywka::klatka() {
+  grafika* ekran = stan.ekran;
+  long pokazane_przed = ekran->pobierz_liczbe_pokazan();
+  if (key[KEY_D]) dev_mode = !dev_mode;
+  if (ekran->czy_pokazac()) ekran->zmiana_klatki(true);
+  stan.teren->pokaz();
+  klawisze_muzyki();
+  if (tryb_panelu != panel_koniec_gry) {
+    stan.teren->wskaz_pole(true);
+    stan.teren->wysrodkuj();
+    stan.wejscie->odswiez();
+    pomin_klikniecia_pod_oknem();
+  }
+  dochod = (short)stan.armia_glowna->aktualizuj(stan.aktywny_gracz);
+  if (czy_komputer()) stan.armia_glowna->zaznacz_pierwsza(ai);
+  ekran->rysuj_noc((short)godzina);
+  ramka_ekranu();
+  sprawdz_koniec_gry();
+  std::srand((unsigned)std::time(nullptr));
+  if (czy_komputer()) stan.wejscie->wyswietl_okno(0);
+  okna_komunikatow();
+  if (czy_komputer()) zakupy_komputera(stan, stan.aktywny_gracz);
+  panel();
+  if (zakonczona) return;
+  if (!czy_komputer()) przyciski[p_koniec_tury]->rysuj();
+  bool koniec = klik(p_koniec_tury);
+  if (!koniec && czy_komputer() && stan.armia_glowna->czy_koniec_tury(ai)) koniec = true;
+  if (koniec) koniec_tury();
+  pasek_stanu();
+  licznik_fps();
+  ekran->zmiana_klatki(false);
+  ekran->pokaz(false);
+  poll_mouse();
+  if (biezacy_utwor) biezacy_utwor->odtwarzaj();
+  klawisze_mapy();
+  klawisze_dewelopera();
+  ++liczba_klatek;
+  // Nothing new reached the screen: give the processor back instead of spinning.
+  if (ekran->pobierz_liczbe_pokazan() == pokazane_przed) rest(1);
+}
+
+void rozgrywka::zmien_utwor(muzyka* m, int tryb) {
+  if (biezacy_utwor) biezacy_utwor->zatrzymaj();
+  biezacy_utwor = m;
+  if (biezacy_utwor) biezacy_utwor->przygotuj();
+  tryb_muzyki = tryb;
+}
+
+void rozgrywka::klawisze_muzyki() {
+  static const int CYFRY[] = {KEY_1, KEY_2, KEY_3, KEY_4, KEY_5, KEY_6, KEY_7, KEY_8, KEY_9};
+  for (int i = 0; i < 9; ++i)
+    if (key[CYFRY[i]]) zmien_utwor(utwory[2 + i], 1);
+  if (key[KEY_0]) zmien_utwor(utwory[stan.aktywny_gracz == 2 ? 1 : 0], -1);
+  if (key[KEY_X] && biezaca) zmien_utwor(biezaca->pobierz_utwor(), 1);
+  if (key[KEY_Z] && biezaca) {
+    *biezaca = biezaca->przeskocz();
+    zmien_utwor(biezaca->pobierz_utwor(), 1);
+  }
+}
+
+void rozgrywka::ramka_ekranu() {
+  stan.ekran->rysuj_bitmape(b_interfejs, 0, 0, 0, 0, 1024, 768);
+  stan.teren->miniatura(39, 622, 2);
+  if (stan.aktywny_gracz == 1)
+    stan.ekran->rysuj_bitmape(b_znak_gracza_1, 778, 640, 0, 0, 0, 0);
+  else
+    stan.ekran->rysuj_bitmape(b_znak_gracza_2, 774, 640, 0, 0, 0, 0);
+}
+
+int rozgrywka::zwyciezca() const {
+  jednostka* zamek2 = stan.armia_glowna->zwroc_jednostke(pole_zamek_gracz_2);
+  jednostka* zamek1 = stan.armia_glowna->zwroc_jednostke(pole_zamek_gracz_1);
+  if (zamek1 && zamek1->pobierz_punkty_zycia() < 1) return 2;
+  if (zamek2 && zamek2->pobierz_punkty_zycia() < 1) return 1;
+  return 0;
+}
+
+void rozgrywka::sprawdz_koniec_gry() {
+  if (zwyciezca() == 0) return;
+  przyciski[p_opcje]->napis("Exit");
+  tryb_panelu = panel_koniec_gry;
+  if (!koniec_zgloszony) {
+    // The click that finished the castle must not act again in every later frame.
+    stan.wejscie->zeruj();
+    koniec_zgloszony = true;
+  }
+}
+
+bool rozgrywka::czy_okno_otwarte() const {
+  return tryb_panelu == panel_wyjscie || blad_zapisu[0] != 0 || stan.wejscie->zwroc_okno() != 0;
+}
+
+// A click on a message window's button, or anywhere on the command panel, is meant for the
+// window or the panel, not for the unit on the map beneath it.
+void rozgrywka::pomin_klikniecia_pod_oknem() {
+  bool pod_oknem = czy_okno_otwarte() && mouse_x >= OKNO_X && mouse_x < OKNO_X2 &&
+                   mouse_y >= OKNO_Y && mouse_y < OKNO_Y2;
+  bool na_panelu = mouse_y >= GRANICA_PANELU;
+  bool pod_menu = menu_w_grze && mouse_x >= 410 && mouse_x < 610 && mouse_y >= 115 &&
+                  mouse_y < 445;
+  if (pod_oknem || na_panelu || pod_menu) stan.wejscie->pomin_klikniecia();
+}
+
+void rozgrywka::okna_komunikatow() {
+  // The quit confirmation owns the window's buttons while it is open.
+  if (tryb_panelu == panel_wyjscie) return;
+  if (blad_zapisu[0]) {
+    if (okna->okno(OKNO_X, OKNO_Y, blad_zapisu, tekst("ok"), " ") == 0) {
+      blad_zapisu[0] = 0;
+      stan.ekran->zmiana_klatki(true);
+    }
+    return;
+  }
+  int nr = stan.wejscie->zwroc_okno();
+  if (nr < 1 || nr > 4) return;
+  const komunikat& k = KOMUNIKATY[nr - 1];
+  if (okna->okno(OKNO_X, OKNO_Y, tekst(k.tekst), tekst(k.przycisk), " ") == 0)
+    stan.wejscie->wyswietl_okno(0);
+  if (k.obrazek) stan.ekran->rysuj_bitmape(k.obrazek, k.x, k.y, 0, 0, 0, 0);
+}
+
+void rozgrywka::koniec_tury() {
+  godzina += 0.5f;
+  if (godzina > 23.0f) godzina = 0.0f;
+  stan.gracze[stan.aktywny_gracz].zaplac(-dochod_tury(dochod));
+  stan.armia_glowna->zakoncz_ture();
+  stan.aktywny_gracz = stan.aktywny_gracz == 1 ? 2 : 1;
+  stan.armia_glowna->zeruj_jednostki();
+  stan.armia_glowna->zaznacz_pierwsza(stan.aktywny_gracz);
+  if (tryb_muzyki == -1 && utwory[0])
+    zmien_utwor(utwory[stan.aktywny_gracz == 2 ? 1 : 0], -1);
+}
+
+void rozgrywka::pasek_stanu() {
+  grafika* e = stan.ekran;
+  e->pisz("Gold: %d", 230, 747, stan.gracze[stan.aktywny_gracz].pobierz_zloto(), bialy(), true,
+          -1);
+  e->pisz("%d", 762, 747, (int)godzina, bialy(), true, -1);
+  e->pisz("%d", 847, 747, (int)godzina, bialy(), true, -1);
+}
+
+void rozgrywka::licznik_fps() {
+  long teraz = zegar_scienny_ms();
+  if (teraz / 1000 > ostatnia_sekunda / 1000) {
+    ostatnia_sekunda = teraz;
+    fps_pokazane = (short)(klatki_w_sekundzie > 32767 ? 32767 : klatki_w_sekundzie);
+    klatki_w_sekundzie = 0;
+  }
+  if (MIERZ_FPS) stan.ekran->pisz("FPS: %d", 100, 20, fps_pokazane, bialy(), true, -1);
+  ++klatki_w_sekundzie;
+}
+
+void rozgrywka::klawisze_mapy() {
+  for (int i = 0; i < 9; ++i)
+    if (key[KLAWISZE_TERENU[i]]) stan.teren->wstaw((short)(i + 1));
+}
+
+void rozgrywka::klawisze_dewelopera() {
+  if (!dev_mode) return;
+  for (const budowla_dewelopera& b : BUDOWLE) {
+    if (!key[b.klawisz] || stan.siatka->pobierz_jednostke(10, 10)) continue;
+    stan.armia_glowna->dodaj(b.rodzaj, stan.aktywny_gracz, stan.ekran, stan.teren, stan.siatka,
+                             stan.wejscie, 10, 10, false);
+  }
+}
