@@ -32,6 +32,8 @@ class mapa {
   void wstaw(short k);
   // Writes the grid to a file through a temporary file renamed over it; false on failure.
   bool zapisz(const char* plik) const;
+  // The file the map editor's save key writes, whichever map was loaded.
+  static constexpr const char* PLIK_EDYTORA = "Pliki_danych/Mapy/map4.map";
 
   // View (drawing, scrolling, mouse, minimap).
   void pokaz();
@@ -52,6 +54,12 @@ class mapa {
   punkt& wysrodkuj_dla(int mx, int my);
 
  private:
+  // Fills the grid from the file; false when it cannot be opened.
+  bool wczytaj(const char* sciezka);
+  // The two drawing passes of pokaz and the edge overlays of one owner field.
+  void rysuj_kafelki(int do_x, int do_y);
+  void rysuj_drugi_plan(int do_x, int do_y);
+  void rysuj_krawedzie(int x, int y);
   int szerokosc;
   int wysokosc;
   int start_x;
