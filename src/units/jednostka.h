@@ -7,6 +7,14 @@ class mapa;
 class zdarzenia;
 class mapa_jednostek;
 
+// Bounds of values that may come from game files: movement points must fit the 16-bit reach
+// map, and level 11 is the highest one play can reach (levelling stops there).
+const int MAKS_PUNKTOW_RUCHU = 32767;
+const int MAKS_POZIOM = 11;
+
+// Width in pixels (0..43) of the health bar of a unit with zycie of d_zycie hit points.
+int szerokosc_paska_zycia(int zycie, int d_zycie);
+
 // Every piece on the battlefield: creatures, workers, towers, towns and castles. The kind
 // classes (rodzaje.h) only construct; every operation is virtual.
 class jednostka {
@@ -82,6 +90,20 @@ class jednostka {
   void atakuj(jednostka* obronca, int fx, int fy);
 
  protected:
+  // Sets every member from the kind table row of rodzaj (used by the kind constructors).
+  void wypelnij_z_rodzaju(nazwa_pola rodzaj, grafika* g, mapa* m, mapa_jednostek* mj,
+                          zdarzenia* z, int px, int py, int gracz);
+  // Movement cost of entering (nx, ny) for the reach map: 1..3, or 0 when it cannot be
+  // entered (off the map, water, occupied).
+  int koszt_wejscia(int nx, int ny) const;
+  // The computer's choices: is cel a living enemy, and the steps of akcja_cel.
+  bool czy_cel_wazny() const;
+  void najblizsze_pole_celu(int& bx, int& by);
+  void losowe_pole(int& bx, int& by);
+  void cel_wiezy(int& bx, int& by);
+  // Attack, defence and agility modifiers shown on the information panel.
+  void modyfikatory_panelu(float& m_atak, float& m_obrona, float& m_zwinnosc);
+
   grafika* ekran = nullptr;
   mapa* teren = nullptr;
   zdarzenia* wejscie = nullptr;
