@@ -1,0 +1,161 @@
+// The language files and config.cfg: the generator reproduces the committed files, every file
+// holds every text the game asks for, and the texts fit where the game draws them.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "srodowisko.h"
+
+namespace {
+
+const char* const PLIKI[] = {"gm_pl.cfg", "gm_en.cfg", "gm_sp.cfg", "gm_it.cfg",
+                             "gm_fr.cfg", "gm_cz.cfg", "gm_ge.cfg"};
+
+// Every "teksty" key some part of the game fetches (kept apart from the generator's own
+// table so that a key dropped there is caught here).
+const char* const KLUCZE[] = {
+    "mapa1", "mapa2", "mapa3", "mapa4", "powrot", "save1", "save2", "save3", "save4", "save5",
+    "soundon", "soundoff", "aigood", "aievil", "aioff", "build", "endturn", "options", "heal",
+    "repair", "training", "exit", "buy", "next", "previous", "raiseattack", "raisedefense",
+    "raiseagility", "buyunit", "buytechnology", "notavaiable", "technology1", "technology2",
+    "technology3", "technology4", "allows1", "allows2", "allows3", "allows4", "allows5",
+    "allows6", "allows7", "allows8", "bought", "disposepoints", "endofgame", "yellowwins",
+    "bluewins", "great", "foodfound", "goldfound", "youch", "lavaburns", "herobuild",
+    "reallyquit", "ok", "cancel", "robotnik", "rycerz", "lord", "arcymag", "mag", "hydra",
+    "archaniol", "smok", "trol", "ciemny_rycerz", "kula_ognista", "white_fort", "dark_fort",
+    "wieza", "miasto", "moves", "attack", "defense", "agility", "level", "experience", "cost"};
+
+const char* const SEKCJE_PRZYCISKOW[] = {"button_nowagra", "button_wczytajmape",
+                                         "button_wczytajgre", "button_opcje", "button_info",
+                                         "button_wyjscie"};
+
+// Texts drawn as labels of a 108-px button.
+const char* const ETYKIETY[] = {
+    "mapa1", "mapa2", "mapa3", "mapa4", "powrot", "save1", "save2", "save3", "save4", "save5",
+    "soundon", "soundoff", "aigood", "aievil", "aioff", "endturn", "options", "heal", "repair",
+    "training", "exit", "buy", "next", "previous", "raiseattack", "raisedefense",
+    "raiseagility", "buyunit", "buytechnology", "notavaiable", "technology1", "technology2",
+    "technology3", "technology4", "great", "youch", "ok", "cancel", "bought"};
+
+std::string sciezka_zrodla(const char* plik) { return std::string(GRA_KATALOG_ZRODEL) + "/" + plik; }
+
+// Runs fn with the given file as the active configuration, then restores the previous one.
+template <typename F>
+void z_konfiguracja(const std::string& plik, F fn) {
+  push_config_state();
+  set_config_file(plik.c_str());
+  fn();
+  pop_config_state();
+}
+
+std::string tekst_klucza(const char* sekcja, const char* klucz) {
+  const char* t = get_config_string(sekcja, klucz, nullptr);
+  return t ? t : "";
+}
+
+TEST(TekstyPliki, GeneratorOdtwarzaZapisanePliki) {
+  std::string katalog = katalog_tymczasowy();
+  std::string polecenie = std::string(GRA_KATALOG_BUDOWY "/narzedzia/gen_teksty ") + katalog;
+  ASSERT_EQ(std::system(polecenie.c_str()), 0);
+  std::vector<std::string> pliki(std::begin(PLIKI), std::end(PLIKI));
+  pliki.push_back("config.cfg");
+  for (const std::string& p : pliki) {
+    std::string nowy = wczytaj_plik(katalog + "/" + p);
+    EXPECT_FALSE(nowy.empty()) << p;
+    EXPECT_EQ(nowy, wczytaj_plik(sciezka_zrodla(p.c_str()))) << p << " differs from the generator";
+  }
+  std::system(("rm -rf " + katalog).c_str());
+}
+
+TEST(TekstyPliki, GeneratorBezArgumentuKonczySieBledem) {
+  std::string polecenie = GRA_KATALOG_BUDOWY "/narzedzia/gen_teksty 2>/dev/null";
+  EXPECT_NE(std::system(polecenie.c_str()), 0);
+  polecenie = GRA_KATALOG_BUDOWY "/narzedzia/gen_teksty /nonexistent/folder 2>/dev/null";
+  EXPECT_NE(std::system(polecenie.c_str()), 0);
+}
+
+TEST(TekstyPliki, KazdyPlikMaWszystkieKluczeISekcje) {
+  przygotuj_allegro();
+  ASSERT_EQ(sizeof(KLUCZE) / sizeof(KLUCZE[0]), 79u);
+  for (const char* plik : PLIKI) {
+    z_konfiguracja(sciezka_zrodla(plik), [&] {
+      for (const char* k : KLUCZE) EXPECT_NE(tekst_klucza("teksty", k), "") << plik << ": " << k;
+      for (const char* s : SEKCJE_PRZYCISKOW) {
+        EXPECT_NE(tekst_klucza(s, "napis"), "") << plik << ": " << s;
+        int x = get_config_int(s, "x", -1), y = get_config_int(s, "y", -1);
+        EXPECT_TRUE(x > 0 && x + 108 <= 1024 && y > 0 && y + 22 <= 768) << plik << ": " << s;
+      }
+    });
+  }
+}
+
+TEST(TekstyPliki, TylkoDrukowalneAsciiIJedenFormat) {
+  for (const char* plik : PLIKI) {
+    std::string dane = wczytaj_plik(sciezka_zrodla(plik));
+    ASSERT_FALSE(dane.empty()) << plik;
+    for (char c : dane) {
+      unsigned char u = (unsigned char)c;
+      EXPECT_TRUE(u == '\n' || (u >= 32 && u <= 126)) << plik << " has byte " << (int)u;
+    }
+  }
+  przygotuj_allegro();
+  for (const char* plik : PLIKI) {
+    z_konfiguracja(sciezka_zrodla(plik), [&] {
+      // Labels and centred texts are formats: a stray '%' would show garbage.
+      for (const char* k : KLUCZE) {
+        std::string t = tekst_klucza("teksty", k);
+        size_t procent = t.find('%');
+        if (std::string(k) == "build") {
+          EXPECT_NE(t.find("%d"), std::string::npos) << plik;
+          EXPECT_EQ(t.find('%', t.find("%d") + 1), std::string::npos) << plik;
+        } else {
+          EXPECT_EQ(procent, std::string::npos) << plik << ": " << k;
+        }
+      }
+    });
+  }
+}
+
+TEST(TekstyPliki, ConfigWybieraAngielski) {
+  przygotuj_allegro();
+  z_konfiguracja(sciezka_zrodla("config.cfg"),
+                 [] { EXPECT_EQ(tekst_klucza("General", "language"), "ENGLISH"); });
+}
+
+// With the game's real font: button labels fit a button, panel lines fit their columns.
+TEST(TekstyPliki, TekstyMieszczaSieWCzcionceGry) {
+  przygotuj_allegro();
+  FONT* f = load_font(sciezka_zrodla("Pliki_danych/Fonty/ex01.pcx").c_str(), nullptr, nullptr);
+  if (!f) GTEST_SKIP() << "the game font is not there yet";
+  for (const char* plik : PLIKI) {
+    z_konfiguracja(sciezka_zrodla(plik), [&] {
+      for (const char* k : ETYKIETY) {
+        std::string t = tekst_klucza("teksty", k);
+        EXPECT_LE(text_length(f, t.c_str()), 104) << plik << ": " << k << " = " << t;
+      }
+      for (const char* s : SEKCJE_PRZYCISKOW) {
+        std::string t = tekst_klucza(s, "napis");
+        EXPECT_LE(text_length(f, t.c_str()), 104) << plik << ": " << s << " = " << t;
+      }
+      // "moves" is followed by its number and must end before the "\" drawn 57 px further.
+      EXPECT_LE(text_length(f, (tekst_klucza("teksty", "moves") + "10").c_str()), 55) << plik;
+      // The statistics column ends where the description starts, 90 px to the right.
+      for (const char* k : {"attack", "defense", "agility", "level", "experience", "cost"}) {
+        std::string t = tekst_klucza("teksty", k) + "999";
+        EXPECT_LE(text_length(f, t.c_str()), 88) << plik << ": " << k;
+      }
+      // Unit descriptions wrap at 280 px; keep them to about five lines.
+      for (const char* k : {"robotnik", "rycerz", "lord", "arcymag", "mag", "hydra", "archaniol",
+                            "smok", "trol", "ciemny_rycerz", "kula_ognista", "white_fort",
+                            "dark_fort", "wieza", "miasto"}) {
+        EXPECT_LE(text_length(f, tekst_klucza("teksty", k).c_str()), 4 * 280) << plik << ": " << k;
+      }
+    });
+  }
+  destroy_font(f);
+}
+
+}  // namespace
