@@ -1,0 +1,38 @@
+// Any bytes as a language file or config.cfg: every text the game fetches, formatted the way
+// centred texts are, and used as a button label.
+#include <allegro.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "grafika.h"
+#include "przycisk.h"
+#include "teksty.h"
+#include "wspolne_fuzz.h"
+
+namespace {
+const char* const KLUCZE[] = {"build", "mapa1", "save1", "endturn", "disposepoints", "bought",
+                              "foodfound", "robotnik", "smok", "moves", "allows8", "cost"};
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
+  przygotuj_biblioteke();
+  static grafika ekran(tryb_grafiki::atrapa);
+  const std::string& plik = zapisz_wejscie(dane, rozmiar, "gm_xx.cfg");
+  set_config_file(plik.c_str());
+  char wynik[256];
+  przycisk p(&ekran, 10, 10, "");
+  for (const char* k : KLUCZE) {
+    formatuj(wynik, sizeof wynik, tekst(k), 12345);
+    p.napis(tekst(k));
+  }
+  formatuj(wynik, sizeof wynik, tekst_z("button_nowagra", "napis"), 0);
+  (void)liczba_z("button_nowagra", "x");
+  // The same bytes as the settings file in the scratch folder: the language word is
+  // compared, never trusted, and a missing language file falls back.
+  static bool w_katalogu = false;
+  if (!w_katalogu) w_katalogu = chdir(plik.substr(0, plik.rfind('/')).c_str()) == 0;
+  zapisz_wejscie(dane, rozmiar, "config.cfg");
+  if (w_katalogu) (void)wybierz_jezyk(false);
+  return 0;
+}
