@@ -3,7 +3,7 @@
 set -euo pipefail
 potrzebne=(cmake g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   liballegro4-dev libloadpng4-dev libpng-dev libmpg123-dev libmp3lame-dev
-  xvfb xdotool x11-apps imagemagick)
+  xvfb xdotool x11-apps x11-utils imagemagick)
 bez_polecanych=(xauth)
 brakuje=()
 for p in "${potrzebne[@]}" "${bez_polecanych[@]}"; do
