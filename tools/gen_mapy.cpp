@@ -188,7 +188,7 @@ teren mapa_rzeki() {
   szum las(los, 7), gory(los, 9);
   for (int y = 0; y < N; y++)
     for (int x = 0; x < N; x++) {
-      if (las(x, y) > 0.62) t.p[y][x] = '2';
+      if (las(x, y) > 0.6) t.p[y][x] = '2';
       const double g = gory(x, y);
       const bool naroze = (x > 36 && y < 22) || (x < 24 && y > 38);
       if (naroze && g > 0.63) t.p[y][x] = '5';
@@ -247,7 +247,7 @@ teren mapa_wulkanu() {
     for (int x = 0; x < N; x++) {
       const double d = odleglosc(30, 30, x, y) / 30.0;
       const double s = spalenie(x, y) + 0.55 - d;
-      if (s > 0.75 && lawa(x, y) > 0.56) t.p[y][x] = '4';
+      if (s > 0.72 && lawa(x, y) > 0.5) t.p[y][x] = '4';
       else if (s > 0.62) t.p[y][x] = '6';
       else if (s > 0.5) t.p[y][x] = '7';
       else if (las(x, y) > 0.6) t.p[y][x] = '2';
