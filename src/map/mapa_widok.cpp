@@ -119,6 +119,7 @@ void mapa::pokaz() {
   // on an even start (an even first row keeps the half-field shift of odd rows in step).
   if (szerokosc - start_x < okno_szerokosc) start_x = (szerokosc - okno_szerokosc + 1) & ~1;
   if (wysokosc - start_y < okno_wysokosc) start_y = (wysokosc - okno_wysokosc + 1) & ~1;
+  if (!ekran) return;
   rysuj_kafelki(do_x, do_y);
   rysuj_drugi_plan(do_x, do_y);
 }
@@ -203,6 +204,7 @@ punkt& mapa::pole_pod_myszka() {
 }
 
 void mapa::miniatura(int x0, int y0, int s) {
+  if (!ekran) return;
   for (int y = 0; y < wysokosc; y++) {
     for (int x = 0; x < szerokosc; x++) {
       const int rgb = kolor_minimapy(jakie_pole(x, y));
