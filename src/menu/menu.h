@@ -1,6 +1,7 @@
 #pragma once
 class grafika;
 class przycisk;
+class dzwiek;
 
 // The title screen (new game with four maps, five saved games, options, languages,
 // information) and the message window drawn over the game screen.
@@ -27,7 +28,55 @@ class menu {
   void ustaw_wybor(short w) { wybor = w; }
   void ustaw_bez_dzwieku(bool b) { bez_dzwieku = b; }
 
+  // The screens of the menu.
+  enum ekran_menu { glowny, informacje, mapy, zapisy, opcje, jezyki };
+  // The outcome of one pass of the menu loop.
+  enum wynik_kroku { dalej, start_gry, wyjscie };
+  // Buttons, by the screen they belong to; the shared back button serves the saved games,
+  // the options and the languages.
+  enum numer_przycisku {
+    p_nowa_gra, p_wczytaj_mape, p_wczytaj_gre, p_opcje, p_info, p_wyjscie,
+    p_powrot_info,
+    p_mapa1, p_mapa2, p_mapa3, p_mapa4, p_powrot_mapy,
+    p_zapis1, p_zapis2, p_zapis3, p_zapis4, p_zapis5, p_powrot,
+    p_dzwiek, p_komputer, p_jezyk,
+    p_jezyk1, p_jezyk2, p_jezyk3, p_jezyk4, p_jezyk5, p_jezyk6, p_jezyk7,
+    LICZBA_PRZYCISKOW
+  };
+
+  // The pieces of pokaz(), for tests: the opening (buttons, language, music), one pass of
+  // the loop (reads mouse_x, mouse_y, mouse_b and the Esc key) and the leaving.
+  void otworz_menu();
+  wynik_kroku krok();
+  void zamknij_menu();
+  ekran_menu pobierz_ekran() const { return biezacy_ekran; }
+  // A button of the open menu (null when the menu is closed).
+  const przycisk* pobierz_przycisk(numer_przycisku n) const { return przyciski[n]; }
+  // Plays this track instead of making the menu's own (not owned; null: the menu's own).
+  void ustaw_muzyke(dzwiek* m) { muzyka_z_zewnatrz = m; }
+  // Asks the menu to end the process at the next pass, as its exit button does; the
+  // window's close button calls it.
+  static void prosba_zamkniecia();
+
  private:
+  void zrob_przyciski();
+  void przelicz_etykiety();
+  const char* etykieta_komputera() const;
+  wynik_kroku obsluz_glowny(ekran_menu& nastepny);
+  wynik_kroku obsluz_ekran(ekran_menu& nastepny);
+  wynik_kroku reaguj(numer_przycisku n, ekran_menu& nastepny);
+  wynik_kroku obsluz_klawisze(ekran_menu& nastepny);
+  void wybierz_jezyk_przyciskiem(int k);
+  void rysuj_tlo_ekranu();
+  void zatrzymaj_muzyke();
+
+  przycisk* przyciski[LICZBA_PRZYCISKOW] = {};
+  ekran_menu biezacy_ekran = glowny;
+  dzwiek* muzyka_menu = nullptr;         // the playing track
+  dzwiek* muzyka_wlasna = nullptr;       // the menu's own track, owned
+  dzwiek* muzyka_z_zewnatrz = nullptr;   // a track handed in by ustaw_muzyke
+  bool esc_poprzednio = false;           // Esc was down in the previous pass
+
   grafika* ekran;
   char sciezka_mapy[100];
   short wybor;

@@ -1,0 +1,351 @@
+// The title screen: its buttons and screens, the language choice, the menu music and the
+// map thumbnails. The message window (menu::okno) lives in okno.cpp.
+#include "menu.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "globalne.h"
+#include "grafika.h"
+#include "mapa.h"
+#include "muzyka.h"
+#include "pliki.h"
+#include "przycisk.h"
+#include "teksty.h"
+
+namespace {
+
+const char* const SCIEZKA_MUZYKI = "Pliki_danych/Muzyka/menu.mp3";
+const char* const PIERWSZA_MAPA = "Pliki_danych/Mapy/map1.map";
+
+// Shown on the information screen in every language.
+const char* const TEKST_INFORMACJI =
+    "\nInformacje na temat gry\n\n Nowa gra - daje mozliwosc zagrania nowej gry \n Wczytaj mape "
+    "- wczytuje zapisana mape z pliku \n Opcje - ustawienia gry \n Opis - informacje na temat "
+    "menu \n Exit - wyjscie z gry";
+
+// Set by the window's close button (the library calls it on its own thread), read by the
+// next pass of the menu loop.
+volatile bool zamkniecie_okna = false;
+
+void zamknij_okno_wywolanie() { zamkniecie_okna = true; }
+
+// Buttons at a fixed place with a "teksty" key for their label (null: set by the code).
+struct stale_miejsce {
+  menu::numer_przycisku numer;
+  int x, y;
+  const char* klucz;
+};
+
+const stale_miejsce STALE_PRZYCISKI[] = {
+    {menu::p_powrot_info, 682, 548, "powrot"},
+    {menu::p_mapa1, 600, 410, "mapa1"},
+    {menu::p_mapa2, 765, 410, "mapa2"},
+    {menu::p_mapa3, 600, 535, "mapa3"},
+    {menu::p_mapa4, 765, 535, "mapa4"},
+    {menu::p_powrot_mapy, 682, 575, "powrot"},
+    {menu::p_zapis1, 678, 320, "save1"},
+    {menu::p_zapis2, 678, 350, "save2"},
+    {menu::p_zapis3, 678, 380, "save3"},
+    {menu::p_zapis4, 678, 410, "save4"},
+    {menu::p_zapis5, 678, 440, "save5"},
+    {menu::p_powrot, 678, 500, "powrot"},
+    {menu::p_dzwiek, 678, 320, "soundon"},
+    {menu::p_komputer, 678, 350, nullptr},
+};
+
+// The six main buttons: their sections in the language file, in button order.
+const char* const SEKCJE_GLOWNE[] = {"button_nowagra", "button_wczytajmape", "button_wczytajgre",
+                                     "button_opcje",   "button_info",        "button_wyjscie"};
+
+// The four maps of the new-game screen: thumbnail file and place.
+struct miejsce_mapy {
+  const char* plik;
+  int x, y;
+};
+const miejsce_mapy MINIATURY[] = {{"Pliki_danych/Mapy/map1.map", 624, 330},
+                                  {"Pliki_danych/Mapy/map2.map", 789, 330},
+                                  {"Pliki_danych/Mapy/map3.map", 624, 455},
+                                  {"Pliki_danych/Mapy/map4.map", 789, 455}};
+
+// What each screen shows: its panel, and its buttons in polling order.
+struct opis_ekranu {
+  typ_bitmapy panel;
+  int x, y;
+  menu::numer_przycisku przyciski[8];
+  int ile;
+};
+
+const opis_ekranu EKRANY[] = {
+    // glowny: polled options, load map, load game, information, new game, exit.
+    {b_pr, 657, 288,
+     {menu::p_opcje, menu::p_wczytaj_mape, menu::p_wczytaj_gre, menu::p_info, menu::p_nowa_gra,
+      menu::p_wyjscie},
+     6},
+    // informacje
+    {b_pr2, 563, 256, {menu::p_powrot_info}, 1},
+    // mapy
+    {b_pr2, 573, 286,
+     {menu::p_mapa1, menu::p_mapa2, menu::p_mapa3, menu::p_mapa4, menu::p_powrot_mapy},
+     5},
+    // zapisy
+    {b_pr, 657, 288,
+     {menu::p_zapis1, menu::p_zapis2, menu::p_zapis3, menu::p_zapis4, menu::p_zapis5,
+      menu::p_powrot},
+     6},
+    // opcje
+    {b_pr, 657, 288, {menu::p_dzwiek, menu::p_komputer, menu::p_jezyk, menu::p_powrot}, 4},
+    // jezyki
+    {b_pr, 657, 288,
+     {menu::p_jezyk1, menu::p_jezyk2, menu::p_jezyk3, menu::p_jezyk4, menu::p_jezyk5,
+      menu::p_jezyk6, menu::p_jezyk7, menu::p_powrot},
+     8},
+};
+
+// Where Esc leads from each screen (the main screen's Esc ends the game like its exit).
+const menu::ekran_menu POWROT_ESC[] = {menu::glowny, menu::glowny, menu::glowny,
+                                       menu::glowny, menu::glowny, menu::opcje};
+
+// The computer-player label for ai = 0, 1, 2.
+const char* const KLUCZE_KOMPUTERA[] = {"aioff", "aigood", "aievil"};
+
+int bialy() { return makecol(255, 255, 255); }
+
+}  // namespace
+
+menu::menu(grafika* e) : ekran(e), wybor(6), bez_dzwieku(false) {
+  std::strcpy(sciezka_mapy, PIERWSZA_MAPA);
+}
+
+menu::~menu() {
+  zamknij_menu();
+  delete okno_przycisk1;
+  delete okno_przycisk2;
+}
+
+int menu::zwroc_ustawienia(short co) const {
+  if (co == 1) return bez_dzwieku ? 0 : 1;
+  return 0;
+}
+
+void menu::prosba_zamkniecia() { zamkniecie_okna = true; }
+
+int menu::pokaz() {
+  otworz_menu();
+  for (;;) {
+    wynik_kroku w = krok();
+    if (w == wyjscie) std::exit(-1);
+    if (w == start_gry) break;
+    // Hand the processor back between passes; a pass takes far longer than this pause.
+    rest(1);
+  }
+  zamknij_menu();
+  return 1;
+}
+
+void menu::otworz_menu() {
+  zamknij_menu();
+  int liczba_jezykow = 0;
+  const jezyk_gry* lista = ::jezyki(liczba_jezykow);
+  for (int k = 0; k < liczba_jezykow && k < 7; ++k)
+    przyciski[p_jezyk1 + k] = new przycisk(ekran, 678, 290 + 30 * k, lista[k].nazwa_przycisku);
+  przyciski[p_jezyk] = new przycisk(ekran, 678, 380, "lang");
+  przyciski[p_jezyk]->napis(wybierz_jezyk(false));
+  std::strcpy(sciezka_mapy, PIERWSZA_MAPA);
+  zrob_przyciski();
+
+  muzyka_menu = muzyka_z_zewnatrz;
+  if (!muzyka_menu) muzyka_menu = muzyka_wlasna = new muzyka(SCIEZKA_MUZYKI);
+  muzyka_menu->przygotuj();
+
+  biezacy_ekran = glowny;
+  esc_poprzednio = key[KEY_ESC] != 0;  // an Esc still held from before does not count
+  zamkniecie_okna = false;
+  set_close_button_callback(zamknij_okno_wywolanie);
+}
+
+void menu::zrob_przyciski() {
+  for (const stale_miejsce& m : STALE_PRZYCISKI) {
+    const char* napis = m.klucz ? tekst(m.klucz) : etykieta_komputera();
+    przyciski[m.numer] = new przycisk(ekran, m.x, m.y, napis);
+  }
+  for (int i = 0; i < 6; ++i) {
+    const char* sekcja = SEKCJE_GLOWNE[i];
+    const char* napis = tekst_z(sekcja, "napis");
+    int y = liczba_z(sekcja, "y");
+    int x = liczba_z(sekcja, "x");
+    przyciski[p_nowa_gra + i] = new przycisk(ekran, x, y, napis);
+  }
+}
+
+void menu::zamknij_menu() {
+  zatrzymaj_muzyke();
+  delete muzyka_wlasna;
+  muzyka_wlasna = nullptr;
+  for (przycisk*& p : przyciski) {
+    delete p;
+    p = nullptr;
+  }
+  set_close_button_callback(nullptr);
+}
+
+void menu::zatrzymaj_muzyke() {
+  if (muzyka_menu) muzyka_menu->zatrzymaj();
+  muzyka_menu = nullptr;
+}
+
+const char* menu::etykieta_komputera() const {
+  int i = (ai >= 0 && ai <= 2) ? ai : 0;
+  return tekst(KLUCZE_KOMPUTERA[i]);
+}
+
+// Every label fetched again from the language file now active; the main buttons keep
+// their places.
+void menu::przelicz_etykiety() {
+  for (const stale_miejsce& m : STALE_PRZYCISKI)
+    if (przyciski[m.numer]) przyciski[m.numer]->napis(m.klucz ? tekst(m.klucz) : etykieta_komputera());
+  for (int i = 0; i < 6; ++i)
+    if (przyciski[p_nowa_gra + i]) przyciski[p_nowa_gra + i]->napis(tekst_z(SEKCJE_GLOWNE[i], "napis"));
+}
+
+menu::wynik_kroku menu::krok() {
+  if (!przyciski[p_nowa_gra]) return wyjscie;  // the menu is not open
+  if (muzyka_menu) muzyka_menu->odtwarzaj();
+  ekran->czysc_ekran(makecol(90, 138, 64));
+  ekran->rysuj_bitmape(b_tlo_menu, 0, 0, 0, 0, 1024, 768);
+
+  ekran_menu nastepny = biezacy_ekran;
+  wynik_kroku w = biezacy_ekran == glowny ? obsluz_glowny(nastepny) : obsluz_ekran(nastepny);
+  if (w == wyjscie || zamkniecie_okna) return wyjscie;
+  if (w == start_gry && biezacy_ekran == zapisy) return start_gry;  // a slot leaves at once
+  if (w == dalej) w = obsluz_klawisze(nastepny);
+  if (w == wyjscie) return wyjscie;
+
+  ekran->pisz(tekst("build"), 330, 755, 0, bialy(), true, -1);
+  biezacy_ekran = nastepny;
+  if (w == start_gry) return start_gry;  // new game: this pass is drawn but not shown
+  ekran->pokaz(true);
+  return dalej;
+}
+
+// Esc, on its press only: back one screen, or on the main screen the same as exit.
+menu::wynik_kroku menu::obsluz_klawisze(ekran_menu& nastepny) {
+  bool esc = key[KEY_ESC] != 0;
+  bool wcisniety = esc && !esc_poprzednio;
+  esc_poprzednio = esc;
+  if (!wcisniety) return dalej;
+  if (biezacy_ekran == glowny) return wyjscie;
+  nastepny = POWROT_ESC[biezacy_ekran];
+  return dalej;
+}
+
+void menu::rysuj_tlo_ekranu() {
+  const opis_ekranu& e = EKRANY[biezacy_ekran];
+  ekran->rysuj_bitmape(e.panel, e.x, e.y, 0, 0, 0, 0);
+}
+
+// The main screen polls its buttons before drawing them.
+menu::wynik_kroku menu::obsluz_glowny(ekran_menu& nastepny) {
+  rysuj_tlo_ekranu();
+  const opis_ekranu& e = EKRANY[glowny];
+  wynik_kroku w = dalej;
+  for (int i = 0; i < e.ile; ++i) {
+    if (przyciski[e.przyciski[i]]->zdarzenie() != przycisk::klikniety) continue;
+    wynik_kroku r = reaguj(e.przyciski[i], nastepny);
+    if (r == wyjscie) return wyjscie;
+    if (r == start_gry) w = start_gry;
+  }
+  for (int i = 0; i < e.ile; ++i) przyciski[e.przyciski[i]]->rysuj();
+  return w;
+}
+
+// Every other screen draws first, then polls.
+menu::wynik_kroku menu::obsluz_ekran(ekran_menu& nastepny) {
+  rysuj_tlo_ekranu();
+  const opis_ekranu& e = EKRANY[biezacy_ekran];
+  if (biezacy_ekran == informacje)
+    ekran->pisz(TEKST_INFORMACJI, 576, 268, -1, makecol(200, 200, 200), false, -1);
+  if (biezacy_ekran == mapy)
+    for (const miejsce_mapy& m : MINIATURY) miniatura(m.plik, m.x, m.y, 1);
+  if (biezacy_ekran == opcje) przyciski[p_dzwiek]->napis(tekst(bez_dzwieku ? "soundoff" : "soundon"));
+  for (int i = 0; i < e.ile; ++i) przyciski[e.przyciski[i]]->rysuj();
+  for (int i = 0; i < e.ile; ++i) {
+    if (przyciski[e.przyciski[i]]->zdarzenie() != przycisk::klikniety) continue;
+    wynik_kroku r = reaguj(e.przyciski[i], nastepny);
+    if (r != dalej) return r;
+  }
+  return dalej;
+}
+
+// What a click on button n does; the screen change lands in nastepny (the last one decided
+// in a pass wins).
+menu::wynik_kroku menu::reaguj(numer_przycisku n, ekran_menu& nastepny) {
+  switch (n) {
+    case p_opcje: nastepny = opcje; break;
+    case p_wczytaj_mape: nastepny = mapy; break;
+    case p_wczytaj_gre: nastepny = zapisy; break;
+    case p_info: nastepny = informacje; break;
+    case p_nowa_gra: zatrzymaj_muzyke(); return start_gry;
+    case p_wyjscie: return wyjscie;
+    case p_powrot_info:
+    case p_powrot_mapy: nastepny = glowny; break;
+    case p_mapa1: case p_mapa2: case p_mapa3: case p_mapa4:
+      wybor = (short)(6 + (n - p_mapa1));
+      nastepny = glowny;
+      break;
+    case p_zapis1: case p_zapis2: case p_zapis3: case p_zapis4: case p_zapis5:
+      wybor = (short)(1 + (n - p_zapis1));
+      zatrzymaj_muzyke();
+      return start_gry;
+    case p_powrot: nastepny = biezacy_ekran == jezyki ? opcje : glowny; break;
+    case p_dzwiek: bez_dzwieku = !bez_dzwieku; break;
+    case p_komputer:
+      ai = (short)((ai >= 0 && ai < 2) ? ai + 1 : 0);
+      przyciski[p_komputer]->napis(etykieta_komputera());
+      break;
+    case p_jezyk: nastepny = jezyki; break;
+    case p_jezyk1: case p_jezyk2: case p_jezyk3: case p_jezyk4: case p_jezyk5: case p_jezyk6:
+    case p_jezyk7:
+      wybierz_jezyk_przyciskiem(n - p_jezyk1);
+      nastepny = glowny;
+      break;
+    default: break;
+  }
+  return dalej;
+}
+
+// config.cfg is written by zapisz_jezyk before any text is fetched from the new file.
+void menu::wybierz_jezyk_przyciskiem(int k) {
+  int liczba = 0;
+  const jezyk_gry* lista = ::jezyki(liczba);
+  if (k < 0 || k >= liczba) return;
+  przyciski[p_jezyk]->napis(zapisz_jezyk(lista[k].slowo));
+  przelicz_etykiety();
+}
+
+void menu::miniatura(const char* plik_mapy, int x, int y, int skala) {
+  const int BOK = 60;
+  if (!plik_mapy || skala <= 0) return;
+  std::FILE* f = std::fopen(znajdz_plik(plik_mapy).c_str(), "rb");
+  if (!f) return;  // no thumbnail for a map that is not there
+  unsigned char pola[BOK * BOK] = {};
+  std::size_t ile = std::fread(pola, 1, sizeof pola, f);
+  std::fclose(f);
+  // A 0xFF byte ends a map file, as the map reader has it; the rest stays empty.
+  for (std::size_t i = 0; i < ile; ++i)
+    if (pola[i] == 0xFF) {
+      std::memset(pola + i, 0, sizeof pola - i);
+      break;
+    }
+  for (int r = 0; r < BOK; ++r)
+    for (int c = 0; c < BOK; ++c) {
+      int kolor = kolor_minimapy(pola[BOK * r + c]);
+      if (kolor < 0) continue;
+      int x1 = x + c * skala, y1 = y + r * skala;
+      ekran->prostokat(x1, y1, x1 + skala - 1, y1 + skala - 1,
+                       makecol((kolor >> 16) & 255, (kolor >> 8) & 255, kolor & 255), true);
+    }
+}
