@@ -1,0 +1,169 @@
+// Screens of the main menu driven by scripted clicks.
+#include <cstring>
+
+#include "menu_wspolne.h"
+#include "plik_gry.h"
+
+namespace {
+
+TEST_F(MenuTest, NowaGraOdRazuZaczynaPierwszaMape) {
+  m.otworz_menu();
+  EXPECT_EQ(muzyka.przygotowania, 1);
+  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
+  EXPECT_EQ(kliknij(menu::p_nowa_gra), menu::start_gry);
+  EXPECT_EQ(m.wczytana_gra(), 6);
+  EXPECT_STREQ(m.wczytana_mapa(), "Pliki_danych/Mapy/map1.map");
+  EXPECT_STREQ(plik_wyboru(m.wczytana_gra()), "Pliki_danych/Mapy/map1.sce");
+  EXPECT_GE(muzyka.zatrzymania, 1);
+  EXPECT_EQ(muzyka.odtworzenia, 2);  // fed once a pass
+  // The pass that starts the game is not presented.
+  EXPECT_EQ(ekran.ile("pokaz"), 1);
+}
+
+TEST_F(MenuTest, WyborMapyIWczytanieZapisu) {
+  m.otworz_menu();
+  EXPECT_EQ(kliknij(menu::p_wczytaj_mape), menu::dalej);
+  EXPECT_EQ(m.pobierz_ekran(), menu::mapy);
+  EXPECT_EQ(kliknij(menu::p_mapa3), menu::dalej);
+  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
+  EXPECT_EQ(m.wczytana_gra(), 8);
+  EXPECT_STREQ(plik_wyboru(m.wczytana_gra()), "Pliki_danych/Mapy/map3.sce");
+
+  // Then a saved game overrides the map and leaves in the very pass of the click.
+  EXPECT_EQ(kliknij(menu::p_wczytaj_gre), menu::dalej);
+  EXPECT_EQ(m.pobierz_ekran(), menu::zapisy);
+  ekran.wyczysc();
+  EXPECT_EQ(kliknij(menu::p_zapis2), menu::start_gry);
+  EXPECT_EQ(m.wczytana_gra(), 2);
+  EXPECT_STREQ(plik_wyboru(m.wczytana_gra()), "Zapisane_gry/2.sav");
+  EXPECT_GE(muzyka.zatrzymania, 1);
+  EXPECT_EQ(ekran.ile("pokaz"), 1);  // only the press pass was shown
+}
+
+TEST_F(MenuTest, PowrotyWracajaNaWlasciwyEkran) {
+  m.otworz_menu();
+  kliknij(menu::p_info);
+  EXPECT_EQ(m.pobierz_ekran(), menu::informacje);
+  kliknij(menu::p_powrot_info);
+  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
+  kliknij(menu::p_wczytaj_mape);
+  kliknij(menu::p_powrot_mapy);
+  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
+  EXPECT_EQ(m.wczytana_gra(), 6);  // back without a choice keeps map 1
+  kliknij(menu::p_opcje);
+  kliknij(menu::p_jezyk);
+  EXPECT_EQ(m.pobierz_ekran(), menu::jezyki);
+  kliknij(menu::p_powrot);
+  EXPECT_EQ(m.pobierz_ekran(), menu::opcje);
+  kliknij(menu::p_powrot);
+  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
+}
+
+TEST_F(MenuTest, PrzyciskiInnegoEkranuNieReaguja) {
+  m.otworz_menu();
+  // Map 1's place holds nothing on the main screen.
+  kliknij(menu::p_mapa1);
+  EXPECT_EQ(m.wczytana_gra(), 6);
+  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
+  kliknij(menu::p_opcje);
+  ASSERT_EQ(m.pobierz_ekran(), menu::opcje);
+  // Slot 4's place is empty on the options screen: nothing is loaded.
+  EXPECT_EQ(kliknij(menu::p_zapis4), menu::dalej);
+  EXPECT_EQ(m.wczytana_gra(), 6);
+  EXPECT_EQ(m.pobierz_ekran(), menu::opcje);
+}
+
+TEST_F(MenuTest, KomputerKrazyIDzwiekSiePrzelacza) {
+  m.otworz_menu();
+  kliknij(menu::p_opcje);
+  EXPECT_EQ(napis(menu::p_komputer), "AI: Evil");
+  const char* oczekiwane[] = {"AI: Off", "AI: Good", "AI: Evil"};
+  const short wartosci[] = {0, 1, 2};
+  for (int i = 0; i < 3; ++i) {
+    kliknij(menu::p_komputer);
+    EXPECT_EQ(ai, wartosci[i]);
+    EXPECT_EQ(napis(menu::p_komputer), oczekiwane[i]);
+  }
+  EXPECT_EQ(m.zwroc_ustawienia(1), 1);
+  kliknij(menu::p_dzwiek);
+  EXPECT_EQ(m.zwroc_ustawienia(1), 0);
+  m.krok();
+  EXPECT_EQ(napis(menu::p_dzwiek), "Sound: off");
+  kliknij(menu::p_dzwiek);
+  m.krok();
+  EXPECT_EQ(m.zwroc_ustawienia(1), 1);
+  EXPECT_EQ(napis(menu::p_dzwiek), "Sound: on");
+  EXPECT_EQ(m.zwroc_ustawienia(2), 0);
+}
+
+TEST_F(MenuTest, KazdyPrzebiegRysujeTloPanelIWersje) {
+  m.otworz_menu();
+  ekran.wyczysc();
+  EXPECT_EQ(m.krok(), menu::dalej);
+  ASSERT_FALSE(ekran.wywolania.empty());
+  EXPECT_EQ(ekran.wywolania[0].co, "czysc");
+  EXPECT_EQ(ekran.wywolania[0].a, makecol(90, 138, 64));
+  bool tlo = false, panel = false, wersja = false;
+  for (const auto& w : ekran.wywolania) {
+    tlo |= w.co == "bitmapa" && w.a == b_tlo_menu && w.b == 0 && w.c == 0 && w.d == 1024 && w.e == 768;
+    panel |= w.co == "bitmapa" && w.a == b_pr && w.b == 657 && w.c == 288;
+    wersja |= w.co == "pisz" && w.a == 330 && w.b == 755 && w.c == 0 && w.e == 1 &&
+              w.tekst == "Version 1.0, build %d";
+  }
+  EXPECT_TRUE(tlo && panel && wersja);
+  EXPECT_EQ(ekran.wywolania.back().co, "pokaz");
+  EXPECT_EQ(ekran.wywolania.back().a, 1);
+
+  kliknij(menu::p_info);
+  ekran.wyczysc();
+  m.krok();
+  bool informacja = false;
+  for (const auto& w : ekran.wywolania)
+    informacja |= w.co == "pisz" && w.a == 576 && w.b == 268 && w.c == -1 &&
+                  w.d == makecol(200, 200, 200) && w.tekst.find("Nowa gra") != std::string::npos;
+  EXPECT_TRUE(informacja);
+}
+
+TEST_F(MenuTest, WyjscieEscIZamkniecieOkna) {
+  m.otworz_menu();
+  kliknij(menu::p_opcje);
+  kliknij(menu::p_jezyk);
+  key[KEY_ESC] = 1;
+  EXPECT_EQ(m.krok(), menu::dalej);
+  EXPECT_EQ(m.pobierz_ekran(), menu::opcje);
+  // Held down, Esc does not repeat.
+  EXPECT_EQ(m.krok(), menu::dalej);
+  EXPECT_EQ(m.pobierz_ekran(), menu::opcje);
+  key[KEY_ESC] = 0;
+  m.krok();
+  key[KEY_ESC] = 1;
+  m.krok();
+  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
+  key[KEY_ESC] = 0;
+  m.krok();
+  key[KEY_ESC] = 1;
+  EXPECT_EQ(m.krok(), menu::wyjscie);
+  key[KEY_ESC] = 0;
+
+  m.otworz_menu();
+  EXPECT_EQ(kliknij(menu::p_wyjscie), menu::wyjscie);
+  m.otworz_menu();
+  EXPECT_EQ(m.krok(), menu::dalej);
+  menu::prosba_zamkniecia();
+  EXPECT_EQ(m.krok(), menu::wyjscie);
+}
+
+TEST_F(MenuTest, EscWcisnietyPrzyOtwarciuNieKonczyGry) {
+  key[KEY_ESC] = 1;
+  m.otworz_menu();
+  EXPECT_EQ(m.krok(), menu::dalej);
+}
+
+TEST_F(MenuTest, ZamknieteMenuZwalniaPrzyciski) {
+  m.otworz_menu();
+  m.zamknij_menu();
+  EXPECT_EQ(m.pobierz_przycisk(menu::p_nowa_gra), nullptr);
+  EXPECT_EQ(m.krok(), menu::wyjscie);
+}
+
+}  // namespace

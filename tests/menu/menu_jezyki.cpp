@@ -1,0 +1,80 @@
+// The language screen: labels at start and after a choice, and config.cfg on disk.
+#include "menu_wspolne.h"
+
+namespace {
+
+bool zawiera(const std::string& tekst, const std::string& fraza) {
+  return tekst.find(fraza) != std::string::npos;
+}
+
+TEST_F(MenuTest, NiemieckiNaStarcieIPoWyborze) {
+  jezyk_startowy("GERMAN");
+  m.otworz_menu();
+  EXPECT_EQ(napis(menu::p_jezyk), "LANG: Germany");
+  EXPECT_EQ(napis(menu::p_nowa_gra), "Neues Spiel");
+  kliknij(menu::p_opcje);
+  kliknij(menu::p_jezyk);
+  ASSERT_EQ(m.pobierz_ekran(), menu::jezyki);
+  kliknij(menu::p_jezyk7);
+  EXPECT_EQ(napis(menu::p_jezyk), "LANG: German");
+  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
+  EXPECT_TRUE(zawiera(wczytaj_plik("config.cfg"), "GERMAN"));
+}
+
+TEST_F(MenuTest, PrzyciskiJezykowMajaNazwyJezykow) {
+  m.otworz_menu();
+  const char* nazwy[] = {"Polski", "English", "Spanish", "Italian", "French", "Czech", "German"};
+  for (int k = 0; k < 7; ++k) {
+    const przycisk* p = m.pobierz_przycisk((menu::numer_przycisku)(menu::p_jezyk1 + k));
+    ASSERT_NE(p, nullptr);
+    EXPECT_STREQ(p->pobierz_napis(), nazwy[k]);
+    EXPECT_EQ(p->pobierz_x(), 678);
+    EXPECT_EQ(p->pobierz_y(), 290 + 30 * k);
+  }
+  EXPECT_EQ(napis(menu::p_jezyk), "LANG: English");
+}
+
+TEST_F(MenuTest, WyborJezykaZapisujeConfigIZmieniaNapisy) {
+  // Polish places its first button elsewhere: the menu must not move it after a choice.
+  std::string pl = wczytaj_plik("gm_pl.cfg");
+  size_t i = pl.find("[button_nowagra]");
+  ASSERT_NE(i, std::string::npos);
+  pl.insert(i + std::string("[button_nowagra]\n").size(), "x = 10\ny = 20\n");
+  zapisz_plik("gm_pl.cfg", pl);
+  std::string przed_ge = wczytaj_plik("gm_ge.cfg");
+
+  m.otworz_menu();
+  int x = m.pobierz_przycisk(menu::p_nowa_gra)->pobierz_x();
+  int y = m.pobierz_przycisk(menu::p_nowa_gra)->pobierz_y();
+  kliknij(menu::p_opcje);
+  kliknij(menu::p_komputer);  // ai 2 -> 0
+  kliknij(menu::p_jezyk);
+  kliknij(menu::p_jezyk1);
+
+  std::string config = wczytaj_plik("config.cfg");
+  EXPECT_TRUE(zawiera(config, "POLSKI")) << config;
+  EXPECT_FALSE(zawiera(config, "ENGLISH"));
+  EXPECT_EQ(napis(menu::p_jezyk), "LANG: Polski");
+  EXPECT_EQ(napis(menu::p_nowa_gra), "Nowa gra");
+  EXPECT_EQ(napis(menu::p_wyjscie), "Wyjscie");
+  EXPECT_EQ(napis(menu::p_zapis1), "Zapis 1");
+  EXPECT_EQ(napis(menu::p_powrot), "Powrot");
+  EXPECT_EQ(napis(menu::p_powrot_mapy), "Powrot");
+  EXPECT_EQ(napis(menu::p_powrot_info), "Powrot");
+  EXPECT_EQ(napis(menu::p_mapa4), "Mapa 4");
+  EXPECT_EQ(napis(menu::p_komputer), "SI: brak");
+  EXPECT_EQ(napis(menu::p_dzwiek), "Dzwiek: tak");
+  EXPECT_EQ(m.pobierz_przycisk(menu::p_nowa_gra)->pobierz_x(), x);
+  EXPECT_EQ(m.pobierz_przycisk(menu::p_nowa_gra)->pobierz_y(), y);
+
+  // And back to German: no language file is rewritten by switching.
+  kliknij(menu::p_opcje);
+  kliknij(menu::p_jezyk);
+  kliknij(menu::p_jezyk7);
+  EXPECT_TRUE(zawiera(wczytaj_plik("config.cfg"), "GERMAN"));
+  EXPECT_EQ(napis(menu::p_nowa_gra), "Neues Spiel");
+  EXPECT_EQ(wczytaj_plik("gm_ge.cfg"), przed_ge);
+  EXPECT_EQ(wczytaj_plik("gm_pl.cfg"), pl);
+}
+
+}  // namespace
