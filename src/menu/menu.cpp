@@ -114,6 +114,13 @@ const char* const KLUCZE_KOMPUTERA[] = {"aioff", "aigood", "aievil"};
 
 int bialy() { return makecol(255, 255, 255); }
 
+bool czy_klikniety(przycisk* p) { return p && p->zdarzenie() == przycisk::klikniety; }
+
+void rysuj_przyciski(przycisk* const* przyciski, const opis_ekranu& e) {
+  for (int i = 0; i < e.ile; ++i)
+    if (przyciski[e.przyciski[i]]) przyciski[e.przyciski[i]]->rysuj();
+}
+
 }  // namespace
 
 menu::menu(grafika* e) : ekran(e), wybor(6), bez_dzwieku(false) {
@@ -139,7 +146,8 @@ int menu::pokaz() {
     wynik_kroku w = krok();
     if (w == wyjscie) std::exit(-1);
     if (w == start_gry) break;
-    // Hand the processor back between passes; a pass takes far longer than this pause.
+    // Give the processor back between passes; a millisecond changes neither the picture
+    // nor the response to the mouse.
     rest(1);
   }
   zamknij_menu();
@@ -164,7 +172,7 @@ void menu::otworz_menu() {
   biezacy_ekran = glowny;
   esc_poprzednio = key[KEY_ESC] != 0;  // an Esc still held from before does not count
   zamkniecie_okna = false;
-  set_close_button_callback(zamknij_okno_wywolanie);
+  zamykanie_ustawione = set_close_button_callback(zamknij_okno_wywolanie) == 0;
 }
 
 void menu::zrob_przyciski() {
@@ -189,7 +197,8 @@ void menu::zamknij_menu() {
     delete p;
     p = nullptr;
   }
-  set_close_button_callback(nullptr);
+  if (zamykanie_ustawione && system_driver) set_close_button_callback(nullptr);
+  zamykanie_ustawione = false;
 }
 
 void menu::zatrzymaj_muzyke() {
@@ -205,10 +214,14 @@ const char* menu::etykieta_komputera() const {
 // Every label fetched again from the language file now active; the main buttons keep
 // their places.
 void menu::przelicz_etykiety() {
-  for (const stale_miejsce& m : STALE_PRZYCISKI)
-    if (przyciski[m.numer]) przyciski[m.numer]->napis(m.klucz ? tekst(m.klucz) : etykieta_komputera());
-  for (int i = 0; i < 6; ++i)
-    if (przyciski[p_nowa_gra + i]) przyciski[p_nowa_gra + i]->napis(tekst_z(SEKCJE_GLOWNE[i], "napis"));
+  for (const stale_miejsce& m : STALE_PRZYCISKI) {
+    if (!przyciski[m.numer]) continue;
+    przyciski[m.numer]->napis(m.klucz ? tekst(m.klucz) : etykieta_komputera());
+  }
+  for (int i = 0; i < 6; ++i) {
+    przycisk* p = przyciski[p_nowa_gra + i];
+    if (p) p->napis(tekst_z(SEKCJE_GLOWNE[i], "napis"));
+  }
 }
 
 menu::wynik_kroku menu::krok() {
@@ -221,8 +234,7 @@ menu::wynik_kroku menu::krok() {
   wynik_kroku w = biezacy_ekran == glowny ? obsluz_glowny(nastepny) : obsluz_ekran(nastepny);
   if (w == wyjscie || zamkniecie_okna) return wyjscie;
   if (w == start_gry && biezacy_ekran == zapisy) return start_gry;  // a slot leaves at once
-  if (w == dalej) w = obsluz_klawisze(nastepny);
-  if (w == wyjscie) return wyjscie;
+  if (obsluz_klawisze(nastepny) == wyjscie && w == dalej) return wyjscie;
 
   ekran->pisz(tekst("build"), 330, 755, 0, bialy(), true, -1);
   biezacy_ekran = nastepny;
@@ -253,12 +265,12 @@ menu::wynik_kroku menu::obsluz_glowny(ekran_menu& nastepny) {
   const opis_ekranu& e = EKRANY[glowny];
   wynik_kroku w = dalej;
   for (int i = 0; i < e.ile; ++i) {
-    if (przyciski[e.przyciski[i]]->zdarzenie() != przycisk::klikniety) continue;
+    if (!czy_klikniety(przyciski[e.przyciski[i]])) continue;
     wynik_kroku r = reaguj(e.przyciski[i], nastepny);
     if (r == wyjscie) return wyjscie;
     if (r == start_gry) w = start_gry;
   }
-  for (int i = 0; i < e.ile; ++i) przyciski[e.przyciski[i]]->rysuj();
+  rysuj_przyciski(przyciski, e);
   return w;
 }
 
@@ -270,10 +282,11 @@ menu::wynik_kroku menu::obsluz_ekran(ekran_menu& nastepny) {
     ekran->pisz(TEKST_INFORMACJI, 576, 268, -1, makecol(200, 200, 200), false, -1);
   if (biezacy_ekran == mapy)
     for (const miejsce_mapy& m : MINIATURY) miniatura(m.plik, m.x, m.y, 1);
-  if (biezacy_ekran == opcje) przyciski[p_dzwiek]->napis(tekst(bez_dzwieku ? "soundoff" : "soundon"));
-  for (int i = 0; i < e.ile; ++i) przyciski[e.przyciski[i]]->rysuj();
+  if (biezacy_ekran == opcje)
+    przyciski[p_dzwiek]->napis(tekst(bez_dzwieku ? "soundoff" : "soundon"));
+  rysuj_przyciski(przyciski, e);
   for (int i = 0; i < e.ile; ++i) {
-    if (przyciski[e.przyciski[i]]->zdarzenie() != przycisk::klikniety) continue;
+    if (!czy_klikniety(przyciski[e.przyciski[i]])) continue;
     wynik_kroku r = reaguj(e.przyciski[i], nastepny);
     if (r != dalej) return r;
   }

@@ -76,6 +76,7 @@ class menu {
   dzwiek* muzyka_wlasna = nullptr;       // the menu's own track, owned
   dzwiek* muzyka_z_zewnatrz = nullptr;   // a track handed in by ustaw_muzyke
   bool esc_poprzednio = false;           // Esc was down in the previous pass
+  bool zamykanie_ustawione = false;      // the window's close button calls prosba_zamkniecia
 
   grafika* ekran;
   char sciezka_mapy[100];

@@ -105,7 +105,8 @@ TEST_F(MenuTest, KazdyPrzebiegRysujeTloPanelIWersje) {
   EXPECT_EQ(ekran.wywolania[0].a, makecol(90, 138, 64));
   bool tlo = false, panel = false, wersja = false;
   for (const auto& w : ekran.wywolania) {
-    tlo |= w.co == "bitmapa" && w.a == b_tlo_menu && w.b == 0 && w.c == 0 && w.d == 1024 && w.e == 768;
+    tlo |= w.co == "bitmapa" && w.a == b_tlo_menu && w.b == 0 && w.c == 0 && w.d == 1024 &&
+           w.e == 768;
     panel |= w.co == "bitmapa" && w.a == b_pr && w.b == 657 && w.c == 288;
     wersja |= w.co == "pisz" && w.a == 330 && w.b == 755 && w.c == 0 && w.e == 1 &&
               w.tekst == "Version 1.0, build %d";

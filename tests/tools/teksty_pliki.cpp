@@ -40,7 +40,9 @@ const char* const ETYKIETY[] = {
     "raiseagility", "buyunit", "buytechnology", "notavaiable", "technology1", "technology2",
     "technology3", "technology4", "great", "youch", "ok", "cancel", "bought"};
 
-std::string sciezka_zrodla(const char* plik) { return std::string(GRA_KATALOG_ZRODEL) + "/" + plik; }
+std::string sciezka_zrodla(const char* plik) {
+  return std::string(GRA_KATALOG_ZRODEL) + "/" + plik;
+}
 
 // Runs fn with the given file as the active configuration, then restores the previous one.
 template <typename F>
