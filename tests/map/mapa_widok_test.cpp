@@ -233,8 +233,11 @@ TEST_F(widok, pole_pod_myszka_i_klawisze_edytora) {
   char stary[4096];
   ASSERT_NE(getcwd(stary, sizeof stary), nullptr);
   ASSERT_EQ(chdir(katalog.c_str()), 0);
-  m->wstaw(9);  // no Pliki_danych/Mapy here: skipped without a crash
-  const bool bez_pliku = wczytaj_plik("Pliki_danych/Mapy/map4.map").empty();
+  // A plain file where the data folder should be: the write is skipped without a crash.
+  zapisz_plik("Pliki_danych", "x");
+  m->wstaw(9);
+  const bool bez_pliku = wczytaj_plik("Pliki_danych").size() == 1;
+  unlink("Pliki_danych");
   mkdir("Pliki_danych", 0755);
   mkdir("Pliki_danych/Mapy", 0755);
   m->wstaw(9);
