@@ -127,11 +127,28 @@ TEST(TekstyPliki, ConfigWybieraAngielski) {
                  [] { EXPECT_EQ(tekst_klucza("General", "language"), "ENGLISH"); });
 }
 
-// With the game's real font: button labels fit a button, panel lines fit their columns.
+// Lines a left-aligned text takes when wrapped the way the game writes it: a new line
+// starts before the next character once the pen has moved more than szerokosc pixels.
+int liczba_linii(FONT* f, const std::string& t, int szerokosc) {
+  int linie = 1, pioro = 0;
+  for (char c : t) {
+    if (pioro > szerokosc) {
+      ++linie;
+      pioro = 0;
+    }
+    char znak[2] = {c, 0};
+    pioro += text_length(f, znak);
+  }
+  return linie;
+}
+
+// With the game's real font: button labels fit a button, panel lines fit their columns and
+// wrapped texts fit their boxes.
 TEST(TekstyPliki, TekstyMieszczaSieWCzcionceGry) {
   przygotuj_allegro();
   FONT* f = load_font(sciezka_zrodla("Pliki_danych/Fonty/ex01.pcx").c_str(), nullptr, nullptr);
   if (!f) GTEST_SKIP() << "the game font is not there yet";
+  int h = text_height(f);
   for (const char* plik : PLIKI) {
     z_konfiguracja(sciezka_zrodla(plik), [&] {
       for (const char* k : ETYKIETY) {
@@ -147,13 +164,19 @@ TEST(TekstyPliki, TekstyMieszczaSieWCzcionceGry) {
       // The statistics column ends where the description starts, 90 px to the right.
       for (const char* k : {"attack", "defense", "agility", "level", "experience", "cost"}) {
         std::string t = tekst_klucza("teksty", k) + "999";
-        EXPECT_LE(text_length(f, t.c_str()), 88) << plik << ": " << k;
+        EXPECT_LE(text_length(f, t.c_str()), 88) << plik << ": " << t;
       }
-      // Unit descriptions wrap at 280 px; keep them to about five lines.
+      // Unit descriptions wrap at 280 px from y 606 and must end above the buttons at 700.
       for (const char* k : {"robotnik", "rycerz", "lord", "arcymag", "mag", "hydra", "archaniol",
                             "smok", "trol", "ciemny_rycerz", "kula_ognista", "white_fort",
                             "dark_fort", "wieza", "miasto"}) {
-        EXPECT_LE(text_length(f, tekst_klucza("teksty", k).c_str()), 4 * 280) << plik << ": " << k;
+        std::string t = tekst_klucza("teksty", k);
+        EXPECT_LE(liczba_linii(f, t, 280) * h, 700 - 606) << plik << ": " << k;
+      }
+      // Message windows wrap at 220 px from 76 px below the window top; buttons at 125.
+      for (const char* k : {"foodfound", "goldfound", "lavaburns", "herobuild", "reallyquit"}) {
+        std::string t = tekst_klucza("teksty", k);
+        EXPECT_LE(liczba_linii(f, t, 220) * h, 125 - 76) << plik << ": " << k;
       }
     });
   }
