@@ -34,7 +34,10 @@ jednostka::jednostka() {
   std::memset(mapa_przejsc, 0, sizeof(short) * LICZBA_POL);
 }
 
-jednostka::~jednostka() { delete[] mapa_przejsc; }
+jednostka::~jednostka() {
+  delete[] mapa_przejsc;
+  delete[] opis_kopia;
+}
 
 void jednostka::zmien_stan(int s) { stan = s; }
 int jednostka::aktualny_stan() { return stan; }

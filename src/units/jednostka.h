@@ -128,4 +128,7 @@ class jednostka {
   short cena = 0;
   short pieniadze = 0;
   short do_rozdysponowania = 0;
+  // The unit's own copy of its description text, freed with the unit; opis points at it,
+  // so a later change of language file cannot leave the unit with a dangling text.
+  char* opis_kopia = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "rodzaje.h"
 
+#include <cstring>
+
 #include "teksty.h"
 
 namespace {
@@ -28,10 +30,13 @@ const dane_rodzaju rodzaje[] = {
 };
 const int liczba_rodzajow = sizeof(rodzaje) / sizeof(rodzaje[0]);
 
-// The language text of a key, or null when the active language file lacks it.
-const char* opis_z_klucza(const char* klucz) {
+// A copy of the language text of a key, or null when the active language file lacks it.
+char* opis_z_klucza(const char* klucz) {
   const char* t = tekst(klucz);
-  return (t && t[0]) ? t : nullptr;
+  if (!t || !t[0]) return nullptr;
+  char* kopia = new char[std::strlen(t) + 1];
+  std::strcpy(kopia, t);
+  return kopia;
 }
 
 typedef jednostka* (*wytworca)(grafika*, mapa*, mapa_jednostek*, zdarzenia*, int, int, int);
@@ -99,7 +104,9 @@ void jednostka::wypelnij_z_rodzaju(nazwa_pola rodzaj, grafika* g, mapa* m, mapa_
   atak = r->atak;
   obrona = r->obrona;
   zwinnosc = r->zwinnosc;
-  opis = opis_z_klucza(r->klucz);
+  delete[] opis_kopia;
+  opis_kopia = opis_z_klucza(r->klucz);
+  opis = opis_kopia;
   exp = (short)r->exp;
   cena = (short)r->cena;
   poziom = 1;

@@ -109,9 +109,14 @@ TEST(RodzajeJednostek, OpisZKluczaJezyka) {
   }
   // A language file without the key leaves the description empty (null).
   const std::string pusty = katalog_tymczasowy() + "/pusty.cfg";
+  // A unit built before keeps its text when another language file becomes active.
   zapisz_plik(pusty, "[teksty]\ninny = x\n");
+  jednostka* wczesniejszy = p.utworz(pole_trol, 0, 0, 1);
+  const std::string tekst_trola = wczesniejszy->pobierz_opis() ? wczesniejszy->pobierz_opis() : "";
   set_config_file(pusty.c_str());
   EXPECT_EQ(p.utworz(pole_trol, 0, 0, 1)->pobierz_opis(), nullptr);
+  EXPECT_EQ(std::string(wczesniejszy->pobierz_opis() ? wczesniejszy->pobierz_opis() : ""),
+            tekst_trola);
   set_config_file("gm_pl.cfg");
 }
 
