@@ -108,18 +108,6 @@ TEST_F(plik_mapy, zapis_do_niedostepnego_miejsca_zglasza_blad) {
   EXPECT_EQ(wczytaj_plik(sciezka), siatka('1'));
 }
 
-TEST(teren, koszt_i_kolor_minimapy) {
-  EXPECT_EQ(koszt_terenu('1'), 1);
-  EXPECT_EQ(koszt_terenu('2'), 2);
-  EXPECT_EQ(koszt_terenu('3'), 0);
-  EXPECT_EQ(koszt_terenu('5'), 3);
-  EXPECT_EQ(koszt_terenu('\n'), 1);
-  EXPECT_EQ(kolor_minimapy('1'), 0x225E12);
-  EXPECT_EQ(kolor_minimapy('8'), 0xFFFF00);
-  EXPECT_EQ(kolor_minimapy('9'), -1);
-  EXPECT_EQ(kolor_minimapy(0), -1);
-}
-
 // The six neighbours on even and odd rows, and that they fall off the map at every edge.
 TEST(sasiedzi, parzyste_i_nieparzyste_wiersze_na_krawedziach) {
   struct przypadek {
