@@ -256,6 +256,19 @@ TEST_F(CeleKomputera, WiezaBezWrogaKonczyTure) {
     EXPECT_EQ(wieza->pobierz_punkty_ruchu(), 0);
     // The log names the side of every unit seen in the window.
     EXPECT_NE(wczytaj_plik("log.txt").find("gracz --- 2"), std::string::npos);
+
+    // The window reaches m + 1 = 10 fields each way: 11 is out of sight, 10 is not.
+    jednostka* druga = p.postaw(pole_wieza_2, 30, 30, 2);
+    p.postaw(pole_mag, 41, 30, 1);
+    p.postaw(pole_mag, 30, 19, 1);
+    druga->akcja_cel();
+    EXPECT_EQ(druga->pobierz_punkty_ruchu(), 0);
+    druga->przywroc_punkty_ruchu(-1);
+    p.postaw(pole_mag, 20, 40, 1);
+    const punkt w = druga->akcja_cel();
+    EXPECT_EQ((int)w.rx(), 20);
+    EXPECT_EQ((int)w.ry(), 40);
+    EXPECT_EQ(druga->pobierz_punkty_ruchu(), 9);
   });
 }
 
