@@ -170,7 +170,7 @@ void rozgrywka::klatka() {
   klawisze_dewelopera();
   ++liczba_klatek;
   // Nothing new reached the screen: give the processor back instead of spinning.
-  if (ekran->pobierz_liczbe_pokazan() == pokazane_przed) rest(1);
+  if (oddawaj_procesor && ekran->pobierz_liczbe_pokazan() == pokazane_przed) rest(1);
 }
 
 void rozgrywka::zmien_utwor(muzyka* m, int tryb) {

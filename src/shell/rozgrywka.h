@@ -60,6 +60,8 @@ class rozgrywka {
   // The message of a failed save, shown until it is acknowledged; "" when none.
   const char* pobierz_blad_zapisu() const { return blad_zapisu; }
   long pobierz_liczbe_klatek() const { return liczba_klatek; }
+  // Whether a pass that presents nothing sleeps a millisecond (off for tests and benchmarks).
+  void ustaw_oddawanie_procesora(bool tak) { oddawaj_procesor = tak; }
   short pobierz_fps() const { return fps_pokazane; }
 
  private:
@@ -103,6 +105,7 @@ class rozgrywka {
   short wybor_jednostki[2] = {0, 0};
   short dochod = 0;
   bool zakonczona = false;
+  bool oddawaj_procesor = true;
   bool koniec_zgloszony = false;
   char blad_zapisu[256] = "";
 

@@ -1,0 +1,134 @@
+// The cost of one frame of the main loop on a loaded battlefield, and of a whole computer
+// turn as the number of units grows, each compared with one plain full-screen blit.
+#include <allegro.h>
+#include <benchmark/benchmark.h>
+#include <loadpng.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "armia.h"
+#include "globalne.h"
+#include "grafika.h"
+#include "jednostka.h"
+#include "mapa.h"
+#include "mapa_jednostek.h"
+#include "menu.h"
+#include "plik_gry.h"
+#include "rozgrywka.h"
+#include "zdarzenia.h"
+
+namespace {
+
+long zegar_testowy = 0;
+// Every reading is 100 ms later: every frame is a full redraw and a present.
+long zegar_krokowy() { return zegar_testowy += 100; }
+
+void przygotuj() {
+  static bool gotowe = false;
+  if (gotowe) return;
+  if (chdir(GRA_KATALOG_ZRODEL) != 0) std::abort();
+  install_allegro(SYSTEM_NONE, &errno, atexit);
+  set_color_depth(32);
+  set_color_conversion(COLORCONV_KEEP_ALPHA);
+  register_png_file_type();
+  set_config_file("gm_en.cfg");
+  gotowe = true;
+}
+
+double czas_blitu() {
+  BITMAP* a = create_bitmap(1024, 768);
+  BITMAP* b = create_bitmap(1024, 768);
+  clear_to_color(a, makecol(10, 20, 30));
+  const int n = 200;
+  long start = zegar_scienny_ms();
+  for (int i = 0; i < n; ++i) blit(a, b, 0, 0, 0, 0, 1024, 768);
+  double ms = double(zegar_scienny_ms() - start) / n;
+  destroy_bitmap(a);
+  destroy_bitmap(b);
+  return ms > 0 ? ms : 0.001;
+}
+
+struct gra_testowa {
+  grafika ekran{tryb_grafiki::pamiec};
+  zdarzenia wejscie{&ekran};
+  menu okna{&ekran};
+  stan_gry stan;
+  rozgrywka* r = nullptr;
+  explicit gra_testowa(int dodatkowe_jednostki) {
+    ekran.ustaw_zegar(zegar_krokowy);
+    stan.ekran = &ekran;
+    stan.wejscie = &wejscie;
+    char blad[256];
+    if (!wczytaj_gre("Pliki_danych/Mapy/map1.sce", stan, blad)) std::abort();
+    // Extra fighters of the computer's side on free land, spread over the map.
+    for (int i = 0, y = 0; y < 60 && i < dodatkowe_jednostki; ++y)
+      for (int x = (y * 7) % 3; x < 60 && i < dodatkowe_jednostki; x += 2)
+        if (stan.teren->jakie_pole(x, y) != '3' && !stan.siatka->pobierz_jednostke(x, y)) {
+          stan.armia_glowna->dodaj(pole_trol, 2, &ekran, stan.teren, stan.siatka, &wejscie, x, y,
+                                   false);
+          ++i;
+        }
+    r = new rozgrywka(stan, &okna, false);
+    r->ustaw_oddawanie_procesora(false);
+  }
+  ~gra_testowa() {
+    delete r;
+    stan.zwolnij();
+  }
+};
+
+void BM_PelnyBlit(benchmark::State& s) {
+  przygotuj();
+  BITMAP* a = create_bitmap(1024, 768);
+  BITMAP* b = create_bitmap(1024, 768);
+  for (auto _ : s) blit(a, b, 0, 0, 0, 0, 1024, 768);
+  destroy_bitmap(a);
+  destroy_bitmap(b);
+}
+BENCHMARK(BM_PelnyBlit)->Unit(benchmark::kMillisecond);
+
+// One frame of a human's turn with a full redraw: terrain, units, night, frame, panel.
+void BM_KlatkaGry(benchmark::State& s) {
+  przygotuj();
+  ai = 0;
+  godzina = 20.0f;
+  gra_testowa g(0);
+  double blit_ms = czas_blitu();
+  long start = zegar_scienny_ms();
+  for (auto _ : s) g.r->klatka();
+  double klatka_ms = double(zegar_scienny_ms() - start) / double(s.iterations());
+  s.counters["blit_ms"] = blit_ms;
+  s.counters["klatka_w_blitach"] = klatka_ms / blit_ms;
+}
+BENCHMARK(BM_KlatkaGry)->Unit(benchmark::kMillisecond);
+
+// A whole turn of the computer's side with the given number of extra units.
+void BM_TuraKomputera(benchmark::State& s) {
+  przygotuj();
+  ai = 2;
+  long klatki = 0;
+  for (auto _ : s) {
+    s.PauseTiming();
+    gra_testowa g((int)s.range(0));
+    g.stan.aktywny_gracz = 2;
+    g.stan.armia_glowna->zeruj_jednostki();
+    g.stan.armia_glowna->zaznacz_pierwsza(2);
+    std::srand(7);
+    s.ResumeTiming();
+    long n = 0;
+    while (g.stan.aktywny_gracz == 2 && n < 200000) {
+      g.r->klatka();
+      ++n;
+    }
+    klatki += n;
+  }
+  s.counters["klatki_tury"] = double(klatki) / double(s.iterations());
+  ai = 2;
+}
+BENCHMARK(BM_TuraKomputera)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
+
+BENCHMARK_MAIN();
