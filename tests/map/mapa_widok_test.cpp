@@ -10,6 +10,8 @@
 #include "mapa.h"
 #include "srodowisko.h"
 
+#include <loadpng.h>
+
 namespace {
 
 // A recording context with a synthetic 40 x 60 mouse map: white everywhere except a red
@@ -192,6 +194,35 @@ TEST_F(widok, pole_pod_punktem_dla_kazdego_koloru) {
   EXPECT_EQ(f.rx(), 0);
   EXPECT_EQ(f.ry(), 0);
   EXPECT_EQ(g->ile("pole"), 0);
+}
+
+// The shipped mouse map: the centre of every field's box selects that field.
+TEST(mapa_myszki, srodek_kazdego_pola_wskazuje_to_pole) {
+  przygotuj_allegro();
+  struct grafika_z_plikiem : grafika_nagrywajaca {
+    explicit grafika_z_plikiem(BITMAP* b) { mapa_myszki = b; }
+    ~grafika_z_plikiem() override { mapa_myszki = nullptr; }
+  };
+  BITMAP* b = load_png("Pliki_danych/Bitmapy/mapa_myszki.png", nullptr);
+  ASSERT_NE(b, nullptr);
+  ASSERT_EQ(b->w, 40);
+  ASSERT_EQ(b->h, 60);
+  {
+    grafika_z_plikiem g(b);
+    const std::string k = katalog_tymczasowy();
+    zapisz_plik(k + "/m.map", std::string(LICZBA_POL, '1'));
+    mapa m(&g, (k + "/m.map").c_str());
+    m.pokaz();
+    for (int r = 0; r < 19; r++) {
+      for (int c = 0; c < 25; c++) {
+        const int x = 40 * c + 20 * (r % 2) - 11 + 20, y = 30 * r + 2 + 20;
+        punkt f = m.pole_pod_punktem(x, y, false);
+        EXPECT_EQ(f.rx(), c) << c << "," << r;
+        EXPECT_EQ(f.ry(), r) << c << "," << r;
+      }
+    }
+  }
+  destroy_bitmap(b);
 }
 
 TEST_F(widok, pole_za_krawedzia_mapy_daje_srodek_okna) {
