@@ -113,15 +113,20 @@ void lord(obraz& o, const barwy_strony& b) {
 
 void hydra(obraz& o, const barwy_strony& b) {
   const kolor_rgba luska = pomiesz(b.glowna, rgba(40, 150, 130), 0.45f);
-  elipsa(o, 10, 30, 8, 5.5f, luska, 0.5f);              // coiled body
+  elipsa(o, 10, 30, 8.5f, 5.5f, luska, 0.5f);           // coiled body
   elipsa(o, 10, 32, 5, 2.5f, b.jasna, 0.2f);            // belly
-  const float szyje[3][4] = {{6, 27, 3, 8}, {10, 26, 10, 4}, {14, 27, 17, 9}};
+  pas(o, 15, 33, 18, 35, 2, luska);                     // tail tip
+  // Three necks rise from the body in two bends each, every one ending in a head.
+  const float szyje[3][6] = {{6, 27, 3, 18, 4, 9}, {10, 26, 11, 15, 9, 5}, {14, 27, 17, 19, 16, 10}};
   for (const auto& s : szyje) {
-    pas(o, s[0], s[1], s[2], s[3] + 3, 3, luska);
-    elipsa(o, s[2], s[3], 2.5f, 2, luska, 0.6f);        // head
-    o.ustaw((int)s[2], (int)s[3] - 1, rgba(255, 220, 40));
-    o.ustaw((int)s[2] + 1, (int)s[3] + 1, rgba(230, 40, 40));  // tongue
+    pas(o, s[0], s[1], s[2], s[3], 3.5f, luska);
+    pas(o, s[2], s[3], s[4], s[5] + 2, 3, luska);
+    elipsa(o, s[4], s[5], 3, 2.4f, luska, 0.6f);       // head
+    blok(o, s[4] - 1, s[5] + 1, 3, 1, rozjasnij(luska, 0.6f), 0.f);  // jaw line
+    o.ustaw((int)s[4], (int)s[5] - 1, rgba(255, 220, 40));  // eye
   }
+  o.ustaw(11, 7, rgba(230, 40, 40));                    // forked tongue of the middle head
+  o.ustaw(11, 8, rgba(230, 40, 40));
 }
 
 void skrzydlo(obraz& o, float x0, float y0, float x1, float y1, float x2, float y2, kolor_rgba k) {

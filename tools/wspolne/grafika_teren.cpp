@@ -99,9 +99,9 @@ void lawa(obraz& o, int klatka) {
       const float n = szum_warstwowy(x, y, 4, 41);
       const float zar = 0.5f + 0.5f * std::sin(PI2 * (s + 2 * t) + 5.f * n + f);
       kolor_rgba k = pomiesz(rgba(190, 40, 8), rgba(255, 170, 30), zar * 0.8f + n * 0.3f);
-      const float skorupa = szum_warstwowy(x, y, 3, 42, 2);
-      if (skorupa > 0.6f) k = pomiesz(rgba(70, 24, 14), rgba(40, 14, 10), (skorupa - 0.6f) * 4);
-      else if (skorupa > 0.55f) k = rgba(120, 30, 10);
+      const float skorupa = szum_warstwowy(x, y, 5, 42, 3);
+      if (skorupa > 0.64f) k = pomiesz(rgba(74, 26, 14), rgba(40, 14, 10), (skorupa - 0.64f) * 5);
+      else if (skorupa > 0.6f) k = rgba(130, 34, 10);
       o.ustaw(x, y, k);
     }
   for (int b = 0; b < 3; ++b) {  // bubbles swell and burst, each on its own beat
@@ -194,7 +194,7 @@ void grunt_gorski(obraz& o, int) {
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 40; ++x) {
       const float n = szum_warstwowy(x, y, 5, 71);
-      kolor_rgba k = pomiesz(rgba(96, 90, 78), rgba(146, 138, 122), n);
+      kolor_rgba k = pomiesz(rgba(88, 84, 66), rgba(134, 128, 104), n);
       o.ustaw(x, y, rozjasnij(k, 0.9f + 0.2f * hasz(x, y, 72)));
     }
 }
@@ -223,25 +223,31 @@ void gory(obraz& o, int klatka) {
   struct szczyt {
     float wx, wy, lx, px, podstawa;
   };
-  // A high peak behind, a lower one in front to the right and a small one to the left.
-  const szczyt szczyty[] = {{19, 3, 3, 36, 33}, {10, 15, 1, 22, 36}, {28, 13, 17, 39, 37}};
-  for (const szczyt& s : szczyty) {
-    const float lewy[] = {s.wx, s.wy, s.lx, s.podstawa, s.wx + 1.5f, s.podstawa};
-    const float prawy[] = {s.wx, s.wy, s.wx + 1.5f, s.podstawa, s.px, s.podstawa};
-    wielokat(o, lewy, 3, rgba(150, 144, 136), 0.35f);
-    wielokat(o, prawy, 3, rgba(92, 86, 80), 0.35f);
-    // Snow down to a jagged line a third of the way.
-    const float h = (s.podstawa - s.wy) * 0.38f;
-    for (int y = (int)s.wy; y < (int)(s.wy + h + 2); ++y)
+  // A high peak behind, a lower one in front to the left and one to the right.
+  const szczyt szczyty[] = {{19, 2, 2, 37, 33}, {10, 14, 0, 23, 37}, {29, 12, 16, 40, 37}};
+  for (const szczyt& s : szczyty)
+    for (int y = (int)s.wy; y < (int)s.podstawa; ++y)
       for (int x = 0; x < 40; ++x) {
-        const float py = y + 0.5f, px = x + 0.5f;
-        const float k = (py - s.wy) / (s.podstawa - s.wy);
+        const float px = x + 0.5f, py = y + 0.5f;
+        const float k = (py - s.wy) / (s.podstawa - s.wy);  // 0 at the top, 1 at the foot
         const float l = s.wx + (s.lx - s.wx) * k, p = s.wx + (s.px - s.wx) * k;
-        const float granica = s.wy + h + 2.f * std::sin(px * 1.7f) - 1.f;
-        if (px < l || px > p || py > granica) continue;
-        o.ustaw(x, y, px < s.wx + 1.f ? rgba(246, 248, 252) : rgba(196, 204, 220));
+        if (px < l || px > p) continue;
+        // The ridge wanders a little; left of it the face is sunlit, right of it in shade.
+        const float grzbiet = s.wx + 2.f * k + 0.6f * std::sin(py * 0.45f + s.wx);
+        const bool lewa = px < grzbiet;
+        const float skala = 0.9f + 0.16f * szum_okresowy(x * 2.f, y * 2.f, 6, 74) +
+                            0.06f * hasz(x, y, 75);
+        const float snieg = s.wy + (s.podstawa - s.wy) * 0.36f + 2.f * std::sin(px * 1.7f) +
+                            1.5f * std::sin(px * 0.6f + s.wx);
+        kolor_rgba c;
+        if (py < snieg)
+          c = lewa ? rgba(248, 250, 255) : rgba(178, 190, 214);
+        else
+          c = rozjasnij(lewa ? rgba(184, 176, 164) : rgba(92, 84, 82), skala * (1.08f - 0.3f * k));
+        if (std::fabs(px - grzbiet) < 0.6f && py > snieg) c = rozjasnij(c, 1.25f);  // lit ridge
+        if (px - l < 1.f || p - px < 1.f) c = rozjasnij(c, 0.62f);  // dark flank edge
+        o.ustaw(x, y, c);
       }
-  }
 }
 
 void las(obraz& o, int klatka) {
