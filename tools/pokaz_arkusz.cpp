@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
   }
   const int klatka = argc > 2 ? std::atoi(argv[2]) & 7 : 0;
   const obraz a = utworz_arkusz();
-  obraz c(SZ * 40 + 40, WY * 30 + 30 + 140, rgba(0, 0, 0));
+  obraz c(SZ * 40 + 480, WY * 30 + 30 + 140, rgba(0, 0, 0));
   for (int y = 0; y < WY; ++y)
     for (int x = 0; x < SZ; ++x)
       if (std::strchr("134678", teren(x, y))) kafel(c, a, teren(x, y), x, y, klatka);
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
   // A strip of grass with every unit, buildings spaced out for their size.
   const int y0 = WY * 30 + 60;
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < SZ; ++x) {
+    for (int x = 0; x < SZ + 11; ++x) {
       int px, py;
       pozycja(x, y, px, py);
       kopiuj(c, a, 0, 304, 40, 40, px, py + y0 - 12);

@@ -113,8 +113,11 @@ TEST(grafika_arkusz, rysunki_tylko_w_swoich_komorkach) {
     for (int y = 0; y < 40; ++y)
       for (int x = 0; x < 40; ++x) {
         const int c = a.at(k.x + x, k.y + y);
-        if (!w_heksie(x, y)) EXPECT_EQ(c, ROZOWY_RGB) << "tile " << k.x << "," << k.y << " at " << x << "," << y;
-        else if (k.caly) EXPECT_NE(c, ROZOWY_RGB) << "hole in tile " << k.x << "," << k.y;
+        if (!w_heksie(x, y)) {
+          EXPECT_EQ(c, ROZOWY_RGB) << "tile " << k.x << "," << k.y << " at " << x << "," << y;
+        } else if (k.caly) {
+          EXPECT_NE(c, ROZOWY_RGB) << "hole in tile " << k.x << "," << k.y;
+        }
         dozwolone[(size_t)(k.y + y) * a.w + k.x + x] = 1;
       }
   }
@@ -159,8 +162,11 @@ TEST(grafika_arkusz, nakladki_brzegow_leza_od_strony_wlasciciela) {
       sy /= n;
       const int kx = kierunek[v][0], ky = kierunek[v][1];
       EXPECT_LT(sx * kx, -2.0) << "row " << wiersz << " variant " << v;
-      if (ky != 0) EXPECT_LT(sy * ky, -2.0) << "row " << wiersz << " variant " << v;
-      else EXPECT_LT(sy * sy, 4.0) << "row " << wiersz << " variant " << v;
+      if (ky != 0) {
+        EXPECT_LT(sy * ky, -2.0) << "row " << wiersz << " variant " << v;
+      } else {
+        EXPECT_LT(sy * sy, 4.0) << "row " << wiersz << " variant " << v;
+      }
       EXPECT_LT(n, 40 * 40 * 2 / 3) << "an overlay covers most of the field";
     }
 }
@@ -186,6 +192,45 @@ TEST(grafika_arkusz, mapa_myszki_wskazuje_narysowane_pole) {
       ASSERT_NE(p, nullptr) << "colour " << std::hex << c << " at " << std::dec << x << "," << y;
       const int bx = p->dx * 40 + (p->dy != 0 ? 20 : 0), by = p->dy * 30;
       EXPECT_TRUE(w_heksie(x - bx, y - by)) << x << "," << y;
+    }
+}
+
+// Over the whole map area, with the map view's pointer arithmetic, the mouse map names the
+// field whose grass tile the game draws under the pointer (field boxes at 40c + 20(r mod 2) - 11,
+// 30r + 2): no gaps, no double cover, no field off by one.
+TEST(grafika_arkusz, mysz_trafia_w_narysowany_kafel_na_calym_ekranie) {
+  const obrazek a = wczytaj("bitmapy.png");
+  const obrazek m = wczytaj("mapa_myszki.png");
+  ASSERT_GE(a.h, 544);
+  ASSERT_EQ(m.w * m.h, 40 * 60);
+  auto przesuniecie = [](int kolor, int& dx, int& dy) {
+    const int t[5][3] = {{0xFFFFFF, 0, 0}, {0xFF0000, -1, -1}, {0xFFFF00, 0, -1},
+                         {0x00FF00, -1, 1}, {0x0000FF, 0, 1}};
+    for (const auto& w : t)
+      if (w[0] == kolor) return dx = w[1], dy = w[2], true;
+    return false;
+  };
+  int bledy = 0;
+  for (int my = 2; my < 612 && bledy < 5; ++my)
+    for (int mx = 0; mx < 1024 && bledy < 5; ++mx) {
+      const int fx = (mx + 11) / 40, fy = ((my - 2) / 60) * 2;
+      int dx = 0, dy = 0;
+      ASSERT_TRUE(przesuniecie(m.at((mx + 11) % 40, (my - 2) % 60), dx, dy));
+      const int c = fx + dx, r = fy + dy;
+      int ile = 0, kc = -9, kr = -9;  // fields whose drawn tile covers the pixel
+      for (int rr = fy - 1; rr <= fy + 2; ++rr)
+        for (int cc = fx - 1; cc <= fx + 1; ++cc) {
+          if (rr < 0) continue;
+          const int x = mx - (40 * cc + 20 * (rr % 2) - 11), y = my - (30 * rr + 2);
+          if (x < 0 || y < 0 || x >= 40 || y >= 40 || a.at(x, 304 + y) == ROZOWY_RGB) continue;
+          ++ile, kc = cc, kr = rr;
+        }
+      if (r < 0) continue;  // the row above the window is never drawn
+      if (ile != 1 || kc != c || kr != r) {
+        ++bledy;
+        ADD_FAILURE() << "pointer " << mx << "," << my << ": mouse map names " << c << "," << r
+                      << ", drawn " << ile << " tile(s), last " << kc << "," << kr;
+      }
     }
 }
 

@@ -151,23 +151,23 @@ void archaniol(obraz& o, const barwy_strony& b) {
 }
 
 void smok(obraz& o, const barwy_strony& b) {
-  skrzydlo(o, 12, 14, 1, 2, 4, 22, b.ciemna);           // wings
-  skrzydlo(o, 15, 14, 27, 3, 24, 22, b.ciemna);
-  pas(o, 3, 2, 5, 20, 1, b.glowna, 0.f);
-  pas(o, 26, 3, 24, 20, 1, b.glowna, 0.f);
-  const float ogon[] = {9, 30, 2, 35, 5, 31};
-  wielokat(o, ogon, 3, b.glowna);
-  elipsa(o, 14, 25, 7, 7, b.glowna, 0.6f);              // body
-  elipsa(o, 15, 27, 4, 4.5f, b.jasna, 0.2f);            // belly
-  blok(o, 9, 30, 3, 5, b.ciemna);                       // legs
-  blok(o, 17, 30, 3, 5, b.ciemna);
-  pas(o, 15, 19, 18, 10, 4, b.glowna);                  // neck
-  elipsa(o, 19, 8, 4, 3, b.glowna, 0.6f);               // head
-  blok(o, 21, 8, 4, 2.5f, b.glowna);                    // snout
+  skrzydlo(o, 12, 15, 1, 1, 3, 24, b.ciemna);           // wings spread wide
+  skrzydlo(o, 16, 15, 27, 2, 25, 24, b.ciemna);
+  pas(o, 2, 2, 6, 21, 1, b.glowna, 0.f);                // wing bones
+  pas(o, 26, 3, 22, 21, 1, b.glowna, 0.f);
+  const float ogon[] = {9, 29, 1, 35, 2, 31, 7, 27};
+  wielokat(o, ogon, 4, b.glowna);
+  elipsa(o, 14, 25, 8, 7.5f, b.glowna, 0.6f);           // body
+  elipsa(o, 15, 27, 4.5f, 5, b.jasna, 0.2f);            // belly
+  blok(o, 8, 30, 4, 5, b.ciemna);                       // legs
+  blok(o, 17, 30, 4, 5, b.ciemna);
+  pas(o, 15, 19, 18, 10, 4.5f, b.glowna);               // neck
+  elipsa(o, 19, 8, 4.5f, 3.5f, b.glowna, 0.6f);         // head
+  blok(o, 21, 7.5f, 5, 3, b.glowna);                    // snout
   o.ustaw(19, 7, rgba(200, 30, 20));
-  const float rog[] = {17, 6, 15, 2, 19, 5};
+  const float rog[] = {17, 6, 14, 1, 19, 5};
   wielokat(o, rog, 3, BIEL, 0.2f);
-  pas(o, 25.5f, 10, 26.5f, 13, 1.5f, rgba(255, 120, 30), 0.f);  // breath of fire
+  for (int i = 0; i < 4; ++i) o.ustaw(13 - i, 17 + 3 * i, b.ciemna);  // spines along the back
 }
 
 void ognisty(obraz& o, const barwy_strony& b) {
