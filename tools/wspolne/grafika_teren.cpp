@@ -126,14 +126,17 @@ void spalona(obraz& o, int klatka) {
       k = rozjasnij(k, 0.9f + 0.2f * hasz(x, y, 53));
       o.ustaw(x, y, k);
     }
-  for (int e = 0; e < 7; ++e) {  // embers pulse
+  for (int e = 0; e < 8; ++e) {  // embers pulse, each with a faint glow around it
     float px, py;
     punkt_komorki(e, 54, px, py);
     const float jasnosc = 0.5f + 0.5f * std::sin(faza(klatka) + e * 1.7f);
-    const kolor_rgba k = pomiesz(rgba(140, 30, 10), rgba(255, 190, 60), jasnosc);
+    const kolor_rgba k = pomiesz(rgba(150, 34, 10), rgba(255, 200, 70), jasnosc);
     kopie(px, py, [&](float x, float y) {
-      o.ustaw((int)x, (int)y, k);
-      o.ustaw((int)x + 1, (int)y, rozjasnij(k, 0.75f));
+      const int ix = (int)x, iy = (int)y;
+      for (int j = -1; j <= 1; ++j)
+        for (int i = -1; i <= 2; ++i) o.mieszaj(ix + i, iy + j, rgba(230, 80, 20, (int)(40 + 60 * jasnosc)));
+      o.ustaw(ix, iy, k);
+      o.ustaw(ix + 1, iy, rozjasnij(k, 0.8f));
     });
   }
   for (int d = 0; d < 2; ++d) {  // smoke drifts up and fades, looping every eight frames
@@ -141,7 +144,7 @@ void spalona(obraz& o, int klatka) {
     punkt_komorki(d, 55, px, py);
     const int krok = (klatka + d * 4) % 8;
     kopie(px, py - krok * 1.5f, [&](float x, float y) {
-      const int a = 110 - krok * 12;
+      const int a = 150 - krok * 16;
       const float r = 1.5f + krok * 0.35f;
       for (int j = (int)(y - r); j <= (int)(y + r); ++j)
         for (int i = (int)(x - r); i <= (int)(x + r); ++i)
