@@ -234,6 +234,46 @@ TEST(grafika_arkusz, mysz_trafia_w_narysowany_kafel_na_calym_ekranie) {
     }
 }
 
+// Equal tiles laid in the staggered grid must join without visible seams: neighbouring
+// pixels that belong to two different tiles differ no more than neighbours inside a tile.
+TEST(grafika_arkusz, rowne_kafle_lacza_sie_bez_szwow) {
+  const obrazek a = wczytaj("bitmapy.png");
+  ASSERT_GE(a.h, 544);
+  auto roznica = [](int p, int q) {
+    int d = 0;
+    for (int s = 0; s < 24; s += 8) d += std::abs(((p >> s) & 255) - ((q >> s) & 255));
+    return d;
+  };
+  for (int wiersz : {184, 224, 264, 304, 344, 384, 424, 464}) {
+    // A 6x6 patch of fields; each screen pixel remembers the field and colour drawn there.
+    const int W = 260, H = 200;
+    std::vector<int> kolor(W * H, -1), pole(W * H, -1);
+    for (int r = 0; r < 6; ++r)
+      for (int c = 0; c < 6; ++c)
+        for (int y = 0; y < 40; ++y)
+          for (int x = 0; x < 40; ++x) {
+            const int k = a.at(x, wiersz + y);
+            if (k == ROZOWY_RGB) continue;
+            const int sx = 40 * c + 20 * (r % 2) + x, sy = 30 * r + y;
+            kolor[sy * W + sx] = k;
+            pole[sy * W + sx] = r * 6 + c;
+          }
+    double wewnatrz = 0, szew = 0;
+    int ile_w = 0, ile_s = 0;
+    for (int y = 0; y < H - 1; ++y)
+      for (int x = 0; x < W - 1; ++x)
+        for (int d = 0; d < 2; ++d) {
+          const int i = y * W + x, j = d ? i + 1 : i + W;
+          if (pole[i] < 0 || pole[j] < 0) continue;
+          const int r = roznica(kolor[i], kolor[j]);
+          if (pole[i] == pole[j]) wewnatrz += r, ++ile_w;
+          else szew += r, ++ile_s;
+        }
+    ASSERT_GT(ile_s, 100) << "row " << wiersz << ": the tiles do not meet";
+    EXPECT_LT(szew / ile_s, 1.6 * wewnatrz / ile_w + 6) << "row " << wiersz << " shows seams";
+  }
+}
+
 TEST(grafika_arkusz, wskaznik_i_nieaktywna_to_pelne_heksy) {
   for (const char* n : {"wskaznik.png", "nieaktywna.png"}) {
     const obrazek o = wczytaj(n);
