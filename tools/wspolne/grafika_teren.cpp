@@ -284,7 +284,7 @@ void las(obraz& o, int klatka) {
         if (dx * dx + dy * dy > brzeg * brzeg) continue;
         const float swiatlo = std::hypot(dx + k.r * 0.4f, dy + k.r * 0.4f) / (k.r * 1.5f);
         float f = 1.35f - 0.75f * swiatlo;
-        f *= 0.86f + 0.28f * hasz(x, y, 84);  // leaf speckle
+        f *= 0.86f + 0.28f * hasz(x, y, 84);  // flecks of leaves
         o.ustaw(x, y, rozjasnij(barwy[k.odcien], f));
       }
   }
