@@ -49,3 +49,10 @@ class armia {
   jednostka* aktywna = nullptr;
   armia* nastepna = nullptr;
 };
+
+// Kind letters of the game files: the letter of a unit kind (0 for none) and the kind of a
+// letter (false for an unknown letter).
+char litera_rodzaju(nazwa_pola rodzaj);
+bool rodzaj_litery(char litera, nazwa_pola& rodzaj);
+// Kinds 21 and 22: a castle keeps its grid field against any unit sharing it.
+bool czy_zamek(nazwa_pola rodzaj);

@@ -1,0 +1,279 @@
+#include "plik_gry.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <direct.h>
+#endif
+
+#include "armia.h"
+#include "globalne.h"
+#include "jednostka.h"
+#include "mapa.h"
+#include "mapa_jednostek.h"
+
+namespace {
+
+const int DLUGOSC_NAZWY_MAPY = 52;  // the map keeps its name in 52 characters with the end
+const int ROZMIAR_BLEDU = 256;
+
+const char* const pliki_wyboru[10] = {
+    nullptr,
+    "Zapisane_gry/1.sav",
+    "Zapisane_gry/2.sav",
+    "Zapisane_gry/3.sav",
+    "Zapisane_gry/4.sav",
+    "Zapisane_gry/5.sav",
+    "Pliki_danych/Mapy/map1.sce",
+    "Pliki_danych/Mapy/map2.sce",
+    "Pliki_danych/Mapy/map3.sce",
+    "Pliki_danych/Mapy/map4.sce",
+};
+
+// One unit record as read, before anything is built.
+struct zapis_jednostki {
+  nazwa_pola rodzaj;
+  int pola[14];
+};
+
+struct tresc_gry {
+  std::string mapa;
+  int aktywny = 0;
+  float godzina = 0;
+  int zloto[3] = {0, 0, 0};
+  int technologie[3][4] = {};
+  std::vector<zapis_jednostki> jednostki;
+};
+
+void ustaw_blad(char* blad, const char* plik, const char* powod) {
+  if (blad) std::snprintf(blad, ROZMIAR_BLEDU, "%s: %s", plik ? plik : "?", powod);
+}
+
+int przytnij(int v, int od, int doo) { return v < od ? od : (v > doo ? doo : v); }
+
+bool czytaj_liczby(std::FILE* f, int* wartosci, int ile) {
+  for (int i = 0; i < ile; i++)
+    if (std::fscanf(f, "%d", &wartosci[i]) != 1) return false;
+  return true;
+}
+
+// Header: map name, active player, hour, both golds and both sets of technology flags.
+bool czytaj_naglowek(std::FILE* f, tresc_gry& t, const char* plik, char* blad) {
+  char nazwa[256];
+  if (std::fscanf(f, "%255s", nazwa) != 1) {
+    ustaw_blad(blad, plik, "the file is empty or unreadable");
+    return false;
+  }
+  if (std::strlen(nazwa) >= (size_t)DLUGOSC_NAZWY_MAPY) {
+    ustaw_blad(blad, plik, "the map file name is too long");
+    return false;
+  }
+  t.mapa = nazwa;
+  int flagi[8];
+  if (std::fscanf(f, "%d %f %d %d", &t.aktywny, &t.godzina, &t.zloto[1], &t.zloto[2]) != 4 ||
+      !czytaj_liczby(f, flagi, 8)) {
+    ustaw_blad(blad, plik, "the header is damaged");
+    return false;
+  }
+  if (t.aktywny != 1 && t.aktywny != 2) {
+    ustaw_blad(blad, plik, "the player on turn must be 1 or 2");
+    return false;
+  }
+  for (int i = 0; i < 4; i++) {
+    t.technologie[1][i] = flagi[i];
+    t.technologie[2][i] = flagi[4 + i];
+  }
+  return true;
+}
+
+// Reads records up to E, the end or a short record; bad records are logged and dropped.
+void czytaj_jednostki(std::FILE* f, tresc_gry& t) {
+  int znak;
+  while ((std::fscanf(f, " "), znak = std::fgetc(f)) != EOF && znak != 'E') {
+    zapis_jednostki z;
+    if (!czytaj_liczby(f, z.pola, 14)) {
+      piszlog("game file: short unit record, reading stopped", (int)t.jednostki.size());
+      return;
+    }
+    const bool znany = rodzaj_litery((char)znak, z.rodzaj);
+    const bool strona = z.pola[0] == 1 || z.pola[0] == 2;
+    const bool na_mapie = z.pola[1] >= 0 && z.pola[1] < 60 && z.pola[2] >= 0 && z.pola[2] < 60;
+    if (!znany || !strona || !na_mapie) {
+      piszlog("game file: unit record dropped, letter", znak);
+      continue;
+    }
+    // Values that would later divide by zero or index past a table.
+    if (z.pola[4] < 1) z.pola[4] = 1;
+    z.pola[5] = przytnij(z.pola[5], 0, MAKS_PUNKTOW_RUCHU);
+    z.pola[10] = przytnij(z.pola[10], 1, MAKS_POZIOM);
+    t.jednostki.push_back(z);
+  }
+}
+
+bool ma_zamek(const tresc_gry& t, nazwa_pola rodzaj) {
+  for (const zapis_jednostki& z : t.jednostki)
+    if (z.rodzaj == rodzaj) return true;
+  return false;
+}
+
+armia* zbuduj_wzorce(const nazwa_pola* rodzaje, int g, stan_gry& s, mapa* m,
+                     mapa_jednostek* mj) {
+  armia* a = new armia(rodzaje[0], g, s.ekran, m, mj, s.wejscie, -1, -1, false);
+  for (int i = 1; i < 6; i++) a->dodaj(rodzaje[i], g, s.ekran, m, mj, s.wejscie, -1, -1, false);
+  return a;
+}
+
+void ustaw_jednostke(jednostka* j, const int* p) {
+  j->zmien_punkty_zycia(p[3]);
+  j->zmien_d_punkty_zycia(p[4]);
+  j->zmien_punkty_ruchu(p[5]);
+  j->zmien_atak(p[6]);
+  j->zmien_obrona(p[7]);
+  j->zmien_zwinnosc(p[8]);
+  j->zmien_do_rozdysponowania(p[9]);
+  j->zmien_poziom(p[10]);
+  j->zmien_doswiadczenie(p[11]);
+  j->zmien_exp(p[12]);
+  j->zmien_pieniadze(p[13]);
+}
+
+void zbuduj(const tresc_gry& t, stan_gry& s, mapa* m) {
+  static const nazwa_pola wzory_1[6] = {pole_robotnik_1, pole_zolnierz, pole_rycerz,
+                                        pole_mag,        pole_hydra,    pole_archaniol};
+  static const nazwa_pola wzory_2[6] = {pole_ciemny_rycerz, pole_robotnik_2, pole_ognisty,
+                                        pole_lord,          pole_smok,       pole_trol};
+  s.zwolnij();
+  mapa_jednostek* mj = new mapa_jednostek();
+  s.teren = m;
+  s.siatka = mj;
+  s.wzorce_1 = zbuduj_wzorce(wzory_1, 1, s, m, mj);
+  s.wzorce_2 = zbuduj_wzorce(wzory_2, 2, s, m, mj);
+  for (int g = 1; g <= 2; g++) {
+    s.gracze[g] = gracz();
+    for (int i = 0; i < 4; i++)
+      if (t.technologie[g][i] == 1) s.gracze[g].kup_technologie((short)(i + 2));
+    s.gracze[g].zmien_zloto(t.zloto[g]);
+  }
+  s.armia_glowna = new armia(pole_zolnierz, 0, s.ekran, m, mj, s.wejscie, 1, 1, false);
+  for (const zapis_jednostki& z : t.jednostki) {
+    s.armia_glowna->dodaj(z.rodzaj, z.pola[0], s.ekran, m, mj, s.wejscie, z.pola[1], z.pola[2],
+                          false);
+    if (jednostka* j = s.armia_glowna->zwroc_ostatnia()) ustaw_jednostke(j, z.pola);
+  }
+  s.aktywny_gracz = t.aktywny;
+  godzina = t.godzina;
+}
+
+bool czy_plik_istnieje(const char* sciezka) {
+  std::FILE* f = std::fopen(sciezka, "rb");
+  if (!f) return false;
+  std::fclose(f);
+  return true;
+}
+
+// Creates the folder of a path when it is missing (one level, as the slots need).
+void utworz_katalog_pliku(const std::string& sciezka) {
+  const size_t kreska = sciezka.find_last_of("/\\");
+  if (kreska == std::string::npos || kreska == 0) return;
+  const std::string katalog = sciezka.substr(0, kreska);
+#ifdef _WIN32
+  _mkdir(katalog.c_str());
+#else
+  mkdir(katalog.c_str(), 0755);
+#endif
+}
+
+bool zapisz_tresc(std::FILE* f, const stan_gry& s) {
+  const gracz& g1 = s.gracze[1];
+  const gracz& g2 = s.gracze[2];
+  return std::fprintf(f, "%s", s.teren->zwroc_nazwe()) >= 0 &&
+         std::fprintf(f, " %d %f %d %d", s.aktywny_gracz, godzina, g1.pobierz_zloto(),
+                      g2.pobierz_zloto()) >= 0 &&
+         std::fprintf(f, " %d %d %d %d", g1.sprawdz_technologie(2), g1.sprawdz_technologie(3),
+                      g1.sprawdz_technologie(4), g1.sprawdz_technologie(5)) >= 0 &&
+         std::fprintf(f, " %d %d %d %d ", g2.sprawdz_technologie(2), g2.sprawdz_technologie(3),
+                      g2.sprawdz_technologie(4), g2.sprawdz_technologie(5)) >= 0 &&
+         s.armia_glowna->zapisz_jednostki(f);
+}
+
+bool przenies(const std::string& z, const char* na) {
+#ifdef _WIN32
+  std::remove(na);
+#endif
+  return std::rename(z.c_str(), na) == 0;
+}
+
+}  // namespace
+
+const char* plik_wyboru(int wybor) {
+  return (wybor >= 1 && wybor <= 9) ? pliki_wyboru[wybor] : nullptr;
+}
+
+bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
+  if (!plik) {
+    ustaw_blad(blad, plik, "no game file chosen");
+    return false;
+  }
+  std::FILE* f = std::fopen(plik, "r");
+  if (!f) {
+    ustaw_blad(blad, plik, "the file cannot be opened");
+    return false;
+  }
+  tresc_gry t;
+  const bool naglowek = czytaj_naglowek(f, t, plik, blad);
+  if (naglowek) czytaj_jednostki(f, t);
+  std::fclose(f);
+  if (!naglowek) return false;
+  if (!ma_zamek(t, pole_zamek_gracz_1) || !ma_zamek(t, pole_zamek_gracz_2)) {
+    ustaw_blad(blad, plik, "a castle of one side is missing");
+    return false;
+  }
+  if (!czy_plik_istnieje(t.mapa.c_str())) {
+    ustaw_blad(blad, plik, "its map file cannot be opened");
+    return false;
+  }
+  mapa* m = new mapa(stan.ekran, t.mapa.c_str());
+  if (!m->czy_wczytana()) {
+    delete m;
+    ustaw_blad(blad, plik, "its map file cannot be read");
+    return false;
+  }
+  zbuduj(t, stan, m);
+  if (blad) blad[0] = 0;
+  return true;
+}
+
+bool zapisz_gre(const char* plik, const stan_gry& stan, char* blad) {
+  if (!plik || !stan.teren || !stan.armia_glowna) {
+    ustaw_blad(blad, plik, "there is no game to save");
+    return false;
+  }
+  utworz_katalog_pliku(plik);
+  const std::string tymczasowy = std::string(plik) + ".tmp";
+  std::FILE* f = std::fopen(tymczasowy.c_str(), "w");
+  if (!f) {
+    ustaw_blad(blad, plik, std::strerror(errno));
+    return false;
+  }
+  bool dobrze = zapisz_tresc(f, stan);
+  dobrze = std::fflush(f) == 0 && dobrze && !std::ferror(f);
+  dobrze = std::fclose(f) == 0 && dobrze;
+  if (!dobrze) {
+    std::remove(tymczasowy.c_str());
+    ustaw_blad(blad, plik, "the game could not be written; the old file is kept");
+    return false;
+  }
+  if (!przenies(tymczasowy, plik)) {
+    ustaw_blad(blad, plik, std::strerror(errno));
+    std::remove(tymczasowy.c_str());
+    return false;
+  }
+  if (blad) blad[0] = 0;
+  return true;
+}

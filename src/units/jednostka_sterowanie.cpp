@@ -1,0 +1,2 @@
+#include "jednostka.h"
+// Unit control: handled in the next commit.
