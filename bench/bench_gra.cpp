@@ -29,6 +29,7 @@ void przygotuj() {
   static bool gotowe = false;
   if (gotowe) return;
   if (chdir(GRA_KATALOG_ZRODEL) != 0) std::abort();
+  set_uformat(U_ASCII);
   install_allegro(SYSTEM_NONE, &errno, atexit);
   set_color_depth(32);
   set_color_conversion(COLORCONV_KEEP_ALPHA);

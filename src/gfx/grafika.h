@@ -75,6 +75,7 @@ class grafika {
   bool wczytaj_pliki(char* blad);
 
  protected:
+  friend struct tabela_bitmap;
   BITMAP* bufor = nullptr;
   BITMAP* bitmapy = nullptr;
   BITMAP* szynka = nullptr;

@@ -17,6 +17,9 @@ class zdarzenia {
   void wyswietl_okno(short numer) { otwarte_okno = numer; }
   int zwroc_okno() const { return otwarte_okno; }
   void zeruj();
+  // Forgets this pass's presses and releases but not which buttons are held, so a click
+  // meant for a window or the panel reaches nothing else (and a held button never repeats).
+  void pomin_klikniecia() { l_klik = p_klik = l_zwolnienie = p_zwolnienie = 0; }
 
  private:
   int l_wcisniety = 0;

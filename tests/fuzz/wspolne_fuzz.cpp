@@ -11,6 +11,7 @@
 void przygotuj_biblioteke() {
   static bool gotowe = false;
   if (gotowe) return;
+  set_uformat(U_ASCII);
   install_allegro(SYSTEM_NONE, &errno, atexit);
   set_color_depth(32);
   set_color_conversion(COLORCONV_KEEP_ALPHA);

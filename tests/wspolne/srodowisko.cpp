@@ -15,7 +15,9 @@ void przygotuj_allegro() {
   if (gotowe) return;
   gotowe = true;
   if (chdir(GRA_KATALOG_ZRODEL) != 0) std::perror("chdir");
+  set_uformat(U_ASCII);
   install_allegro(SYSTEM_NONE, &errno, atexit);
+  _png_screen_gamma = 0.0;
   set_color_depth(32);
   set_color_conversion(COLORCONV_KEEP_ALPHA);
   register_png_file_type();
