@@ -131,4 +131,12 @@ class jednostka {
   // The unit's own copy of its description text, freed with the unit; opis points at it,
   // so a later change of language file cannot leave the unit with a dangling text.
   char* opis_kopia = nullptr;
+
+  // Unit control (jednostka_sterowanie.cpp).
+  // Carries out one order on (fx, fy); true when it moved the unit or held a fight.
+  bool wykonaj_rozkaz(int fx, int fy, bool komputer);
+  // Whether the unit, standing on its own field, touches (fx, fy): one of its six neighbours.
+  bool czy_w_kontakcie(int fx, int fy) const;
+  // The defender's losses and gains when it falls to this unit: experience, loot, capture.
+  void pokonaj(jednostka* przegrany, int fx, int fy);
 };
