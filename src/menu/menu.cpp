@@ -109,6 +109,18 @@ const opis_ekranu EKRANY[] = {
 const menu::ekran_menu POWROT_ESC[] = {menu::glowny, menu::glowny, menu::glowny,
                                        menu::glowny, menu::glowny, menu::opcje};
 
+// The language screen's buttons from top to bottom, by the word config.cfg stores.
+const char* const KOLEJNOSC_JEZYKOW[] = {"POLSKI", "ENGLISH", "SPANISH", "ITALIAN",
+                                         "FRENCH", "CZECH",   "GERMAN"};
+
+const jezyk_gry* znajdz_jezyk(const char* slowo) {
+  int liczba = 0;
+  const jezyk_gry* lista = jezyki(liczba);
+  for (int i = 0; i < liczba; ++i)
+    if (std::strcmp(lista[i].slowo, slowo) == 0) return &lista[i];
+  return nullptr;
+}
+
 // The computer-player label for ai = 0, 1, 2.
 const char* const KLUCZE_KOMPUTERA[] = {"aioff", "aigood", "aievil"};
 
@@ -156,10 +168,10 @@ int menu::pokaz() {
 
 void menu::otworz_menu() {
   zamknij_menu();
-  int liczba_jezykow = 0;
-  const jezyk_gry* lista = ::jezyki(liczba_jezykow);
-  for (int k = 0; k < liczba_jezykow && k < 7; ++k)
-    przyciski[p_jezyk1 + k] = new przycisk(ekran, 678, 290 + 30 * k, lista[k].nazwa_przycisku);
+  for (int k = 0; k < 7; ++k) {
+    const jezyk_gry* j = znajdz_jezyk(KOLEJNOSC_JEZYKOW[k]);
+    if (j) przyciski[p_jezyk1 + k] = new przycisk(ekran, 678, 290 + 30 * k, j->nazwa_przycisku);
+  }
   przyciski[p_jezyk] = new przycisk(ekran, 678, 380, "lang");
   przyciski[p_jezyk]->napis(wybierz_jezyk(false));
   std::strcpy(sciezka_mapy, PIERWSZA_MAPA);
@@ -332,10 +344,8 @@ menu::wynik_kroku menu::reaguj(numer_przycisku n, ekran_menu& nastepny) {
 
 // config.cfg is written by zapisz_jezyk before any text is fetched from the new file.
 void menu::wybierz_jezyk_przyciskiem(int k) {
-  int liczba = 0;
-  const jezyk_gry* lista = ::jezyki(liczba);
-  if (k < 0 || k >= liczba) return;
-  przyciski[p_jezyk]->napis(zapisz_jezyk(lista[k].slowo));
+  if (k < 0 || k >= 7) return;
+  przyciski[p_jezyk]->napis(zapisz_jezyk(KOLEJNOSC_JEZYKOW[k]));
   przelicz_etykiety();
 }
 
