@@ -8,7 +8,7 @@ class dzwiek;
 class menu {
  public:
   // Value of okno while neither button was clicked.
-  static const int OKNO_OTWARTE = -1;
+  static constexpr int OKNO_OTWARTE = -1;
 
   explicit menu(grafika* ekran);
   ~menu();

@@ -1,0 +1,80 @@
+// Text fetch, the safe formatter and the language choice, in a private folder with small
+// language files of its own.
+#include <allegro.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "srodowisko.h"
+#include "teksty.h"
+
+namespace {
+
+TEST(Formatuj, OnlyNumbersAndPercentSignsAreExpanded) {
+  char w[64];
+  formatuj(w, sizeof w, "Gold: %d", 250);
+  EXPECT_STREQ(w, "Gold: 250");
+  formatuj(w, sizeof w, "%d/%d %s 100%% 5%", 7);
+  EXPECT_STREQ(w, "7/7 %s 100% 5%");
+  formatuj(w, 6, "abcdefghij", 0);
+  EXPECT_STREQ(w, "abcde");
+  formatuj(w, 4, "%d", 123456);
+  EXPECT_STREQ(w, "123");
+  formatuj(w, sizeof w, nullptr, 1);
+  EXPECT_STREQ(w, "");
+}
+
+class JezykTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    przygotuj_allegro();
+    char s[4096];
+    ASSERT_NE(getcwd(s, sizeof s), nullptr);
+    stary = s;
+    katalog = katalog_tymczasowy();
+    ASSERT_EQ(chdir(katalog.c_str()), 0);
+    zapisz_plik("gm_pl.cfg", "[teksty]\nok = Dobrze\n");
+    zapisz_plik("gm_ge.cfg", "[teksty]\nok = Gut\n");
+    zapisz_plik("gm_en.cfg", "[teksty]\nok = Fine\n");
+  }
+  void TearDown() override {
+    set_config_file("gm_pl.cfg");
+    ASSERT_EQ(chdir(stary.c_str()), 0);
+    set_config_file("gm_pl.cfg");
+  }
+  std::string stary, katalog;
+};
+
+TEST_F(JezykTest, GermanShowsItsTwoLabelsAndChoosesItsFile) {
+  zapisz_plik("config.cfg", "[General]\nlanguage = GERMAN\n");
+  EXPECT_STREQ(wybierz_jezyk(false), "LANG: Germany");
+  EXPECT_STREQ(tekst("ok"), "Gut");
+  EXPECT_STREQ(wybierz_jezyk(true), "LANG: German");
+  EXPECT_STREQ(tekst("missing key"), "");
+  EXPECT_STREQ(tekst(nullptr), "");
+}
+
+TEST_F(JezykTest, UnknownMissingOrLowerCaseFallBackToPolish) {
+  EXPECT_STREQ(wybierz_jezyk(false), "LANG: Polski");  // no config.cfg
+  EXPECT_STREQ(tekst("ok"), "Dobrze");
+  zapisz_plik("config.cfg", "[General]\nlanguage = english\n");
+  EXPECT_STREQ(wybierz_jezyk(false), "LANG: Polski");
+  zapisz_plik("config.cfg", "[General]\nlanguage = FRENCH\n");  // no gm_fr.cfg here
+  EXPECT_STREQ(wybierz_jezyk(false), "LANG: Polski");
+  EXPECT_STREQ(tekst("ok"), "Dobrze");
+}
+
+TEST_F(JezykTest, ChoiceIsOnDiskBeforeTextsAreFetchedAgain) {
+  zapisz_plik("config.cfg", "[General]\nlanguage = POLSKI\n");
+  wybierz_jezyk(false);
+  EXPECT_STREQ(zapisz_jezyk("ENGLISH"), "LANG: English");
+  EXPECT_NE(wczytaj_plik("config.cfg").find("ENGLISH"), std::string::npos);
+  EXPECT_STREQ(tekst("ok"), "Fine");
+  int n = 0;
+  const jezyk_gry* j = jezyki(n);
+  EXPECT_EQ(n, 7);
+  EXPECT_STREQ(j[6].nazwa_przycisku, "German");
+}
+
+}  // namespace
