@@ -1,0 +1,300 @@
+// The main loop's frame and the command panel, driven with scripted mouse and keys over a
+// recording graphics context.
+#include <allegro.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "armia.h"
+#include "globalne.h"
+#include "jednostka.h"
+#include "mapa.h"
+#include "mapa_jednostek.h"
+#include "menu.h"
+#include "przycisk.h"
+#include "rozgrywka.h"
+#include "srodowisko.h"
+#include "teksty.h"
+#include "zdarzenia.h"
+
+namespace {
+
+class RozgrywkaTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    przygotuj_allegro();
+    ai = 0;
+    dev_mode = false;
+    godzina = 12.0f;
+    mouse_x = mouse_y = 0;
+    mouse_b = 0;
+    for (int i = 0; i < KEY_MAX; ++i) key[i] = 0;
+    okna = new menu(&ekran);
+    stan.ekran = &ekran;
+    stan.wejscie = &wejscie;
+    stan.teren = new mapa(&ekran, "Pliki_danych/Mapy/map1.map");
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 60; ++x) stan.teren->zmien_pole(x, y, '1');
+    stan.siatka = new mapa_jednostek();
+    stan.armia_glowna = nowa(pole_zamek_gracz_1, 1, 5, 10);
+    dodaj(pole_zamek_gracz_2, 2, 50, 10);
+    stan.gracze[1].zmien_zloto(1000);
+    stan.gracze[2].zmien_zloto(1000);
+  }
+  void TearDown() override {
+    delete gra_trwa;
+    stan.zwolnij();
+    delete okna;
+    ai = 2;
+    godzina = 0.0f;
+  }
+  armia* nowa(nazwa_pola r, int g, int x, int y) {
+    return new armia(r, g, &ekran, stan.teren, stan.siatka, &wejscie, x, y, false);
+  }
+  void dodaj(nazwa_pola r, int g, int x, int y) {
+    stan.armia_glowna->dodaj(r, g, &ekran, stan.teren, stan.siatka, &wejscie, x, y, false);
+  }
+  rozgrywka& start() {
+    gra_trwa = new rozgrywka(stan, okna, false);
+    gra_trwa->ustaw_oddawanie_procesora(false);
+    return *gra_trwa;
+  }
+  // A left click (press, then release in the next frame) at a screen point.
+  void kliknij(int x, int y) {
+    mouse_x = x;
+    mouse_y = y;
+    mouse_b = 1;
+    gra_trwa->klatka();
+    mouse_b = 0;
+    gra_trwa->klatka();
+  }
+  void kliknij_przycisk(int nr) {
+    przycisk* p = gra_trwa->pobierz_przycisk(nr);
+    kliknij(p->pobierz_x() + 50, p->pobierz_y() + 10);
+  }
+  bool napisano(const std::string& t, int x, int y) const {
+    for (const auto& w : ekran.wywolania)
+      if (w.co == "pisz" && w.tekst == t && w.a == x && w.b == y) return true;
+    return false;
+  }
+  bool narysowano_przycisk(int x, int y) const {
+    for (const auto& w : ekran.wywolania)
+      if (w.co == "bitmapa" && w.a == b_button && w.b == x && w.c == y) return true;
+    return false;
+  }
+  jednostka* pierwsza(nazwa_pola r) { return stan.armia_glowna->zwroc_jednostke(r); }
+
+  grafika_nagrywajaca ekran;
+  zdarzenia wejscie{&ekran};
+  menu* okna = nullptr;
+  stan_gry stan;
+  rozgrywka* gra_trwa = nullptr;
+};
+
+TEST_F(RozgrywkaTest, EndOfTurnAdvancesTheHourAndWrapsAfterElevenPm) {
+  rozgrywka& r = start();
+  godzina = 22.5f;
+  r.koniec_tury();
+  EXPECT_FLOAT_EQ(godzina, 23.0f);
+  EXPECT_EQ(stan.aktywny_gracz, 2);
+  r.koniec_tury();
+  EXPECT_FLOAT_EQ(godzina, 0.0f);
+  EXPECT_EQ(stan.aktywny_gracz, 1);
+}
+
+TEST_F(RozgrywkaTest, EndTurnButtonPaysIncomeForTownsToTheEndingSide) {
+  dodaj(pole_miasto_1, 1, 20, 20);
+  dodaj(pole_miasto_1, 1, 22, 20);
+  dodaj(pole_miasto_1, 1, 24, 20);
+  dodaj(pole_miasto_2, 2, 40, 20);
+  dodaj(pole_rycerz, 2, 45, 30);
+  rozgrywka& r = start();
+  kliknij_przycisk(rozgrywka::p_koniec_tury);
+  EXPECT_EQ(stan.aktywny_gracz, 2);
+  EXPECT_EQ(stan.gracze[1].pobierz_zloto(), 1000 + 55);
+  EXPECT_EQ(stan.gracze[2].pobierz_zloto(), 1000);
+  // The side now on turn has its first movable unit selected, its points restored.
+  jednostka* a = stan.armia_glowna->zwroc_aktywna();
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->pobierz_gracz(), 2);
+  EXPECT_EQ(a->pobierz_punkty_ruchu(), a->pobierz_d_punkty_ruchu());
+  kliknij_przycisk(rozgrywka::p_koniec_tury);
+  EXPECT_EQ(stan.gracze[2].pobierz_zloto(), 1000 + 35);
+  EXPECT_EQ(r.pobierz_liczbe_klatek(), 4);
+}
+
+TEST_F(RozgrywkaTest, WithoutAComputerPlayerNoTurnEndsByItself) {
+  rozgrywka& r = start();
+  for (int i = 0; i < 20; ++i) r.klatka();
+  EXPECT_EQ(stan.aktywny_gracz, 1);
+}
+
+TEST_F(RozgrywkaTest, FallenCastleOfYellowShowsBlueWinsAndExitEndsTheGame) {
+  rozgrywka& r = start();
+  pierwsza(pole_zamek_gracz_2)->zmien_punkty_zycia(0);
+  r.klatka();
+  EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_koniec_gry);
+  EXPECT_STREQ(r.pobierz_przycisk(rozgrywka::p_opcje)->pobierz_napis(), "Exit");
+  EXPECT_EQ(r.zwyciezca(), 1);
+  EXPECT_TRUE(napisano(tekst("bluewins"), 435, 653));
+  EXPECT_TRUE(napisano(tekst("endofgame"), 435, 621));
+  EXPECT_FALSE(r.czy_zakonczona());
+  kliknij_przycisk(rozgrywka::p_opcje);
+  EXPECT_TRUE(r.czy_zakonczona());
+}
+
+TEST_F(RozgrywkaTest, FallenCastleOfBlueShowsYellowWinsAndTheModeStays) {
+  rozgrywka& r = start();
+  pierwsza(pole_zamek_gracz_1)->zmien_punkty_zycia(0);
+  for (int i = 0; i < 3; ++i) r.klatka();
+  EXPECT_EQ(r.zwyciezca(), 2);
+  EXPECT_TRUE(napisano(tekst("yellowwins"), 435, 653));
+  EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_koniec_gry);
+}
+
+TEST_F(RozgrywkaTest, QuitConfirmationCancelReturnsAndOkEnds) {
+  rozgrywka& r = start();
+  r.zmien_tryb_panelu(rozgrywka::panel_wyjscie);
+  kliknij(320 + 190 + 50, 216 + 125 + 10);  // the second button
+  EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_jednostki);
+  EXPECT_FALSE(r.czy_zakonczona());
+  r.zmien_tryb_panelu(rozgrywka::panel_wyjscie);
+  kliknij(320 + 70 + 50, 216 + 125 + 10);  // the first button
+  EXPECT_TRUE(r.czy_zakonczona());
+}
+
+TEST_F(RozgrywkaTest, QuitConfirmationHoldsBackAPendingMessage) {
+  rozgrywka& r = start();
+  wejscie.wyswietl_okno(1);
+  r.zmien_tryb_panelu(rozgrywka::panel_wyjscie);
+  ekran.wyczysc();
+  r.klatka();
+  EXPECT_FALSE(napisano(tekst("foodfound"), 400, 296));
+  int panele = 0;
+  for (const auto& w : ekran.wywolania)
+    if (w.co == "bitmapa" && w.a == b_pr3) ++panele;
+  EXPECT_EQ(panele, 1);
+  EXPECT_EQ(wejscie.zwroc_okno(), 1);
+}
+
+TEST_F(RozgrywkaTest, ShopModesFollowTheirButtonsAndTheIndexStaysInRange) {
+  rozgrywka& r = start();
+  kliknij_przycisk(rozgrywka::p_kup);
+  EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_wybor_sklepu);
+  kliknij_przycisk(rozgrywka::p_kup_jednostke);
+  EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_sklep);
+  ekran.wyczysc();
+  kliknij_przycisk(rozgrywka::p_poprzednia);
+  EXPECT_EQ(r.pobierz_wybor_jednostki(1), 0);
+  EXPECT_FALSE(narysowano_przycisk(400, 700));  // no "previous" at index 0
+  for (int i = 0; i < 7; ++i) kliknij_przycisk(rozgrywka::p_nastepna);
+  EXPECT_EQ(r.pobierz_wybor_jednostki(1), 5);
+  ekran.wyczysc();
+  r.klatka();
+  EXPECT_FALSE(narysowano_przycisk(510, 700));  // no "next" at index 5
+  EXPECT_EQ(r.pobierz_wybor_jednostki(2), 0);
+  kliknij_przycisk(rozgrywka::p_powrot);
+  EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_jednostki);
+  kliknij_przycisk(rozgrywka::p_kup);
+  kliknij_przycisk(rozgrywka::p_kup_technologie);
+  EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_technologie);
+  kliknij_przycisk(rozgrywka::p_technologia1);
+  EXPECT_TRUE(stan.gracze[1].sprawdz_technologie(2));
+  EXPECT_EQ(stan.gracze[1].pobierz_zloto(), 0);
+  ekran.wyczysc();
+  r.klatka();
+  EXPECT_TRUE(napisano(tekst("bought"), 247, 618));
+  kliknij_przycisk(rozgrywka::p_powrot);
+  EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_wybor_sklepu);
+}
+
+TEST_F(RozgrywkaTest, PanelWorksWithoutAnActiveUnitOfTheSideOnTurn) {
+  stan.aktywny_gracz = 2;
+  dodaj(pole_rycerz, 1, 30, 30);
+  rozgrywka& r = start();
+  stan.aktywny_gracz = 1;
+  // The selected unit belongs to the other side: no unit parts, but the menu still opens.
+  kliknij_przycisk(rozgrywka::p_opcje);
+  EXPECT_TRUE(r.czy_menu_w_grze());
+  kliknij_przycisk(rozgrywka::p_powrot_menu);
+  EXPECT_FALSE(r.czy_menu_w_grze());
+}
+
+TEST_F(RozgrywkaTest, WoundedUnitBesideItsTownIsOfferedHealing) {
+  dodaj(pole_miasto_1, 1, 20, 20);
+  dodaj(pole_rycerz, 1, 21, 20);
+  rozgrywka& r = start();
+  jednostka* rycerz = pierwsza(pole_rycerz);
+  rycerz->zmien_punkty_zycia(rycerz->pobierz_d_punkty_zycia() / 2);
+  // Make the knight the active unit by walking through the chain's selection.
+  while (stan.armia_glowna->zwroc_aktywna() && stan.armia_glowna->zwroc_aktywna() != rycerz) {
+    stan.armia_glowna->zwroc_aktywna()->zmien_stan(2);
+    stan.armia_glowna->zaznacz_pierwsza(1);
+  }
+  ASSERT_EQ(stan.armia_glowna->zwroc_aktywna(), rycerz);
+  ekran.wyczysc();
+  r.klatka();
+  EXPECT_TRUE(narysowano_przycisk(400, 700));
+  int przed = rycerz->pobierz_punkty_zycia();
+  kliknij_przycisk(rozgrywka::p_ulecz);
+  EXPECT_EQ(stan.gracze[1].pobierz_zloto(), 1000 - rycerz->pobierz_cene() / 4);
+  EXPECT_GE(rycerz->pobierz_punkty_zycia(), przed);
+  rycerz->zmien_punkty_zycia(rycerz->pobierz_d_punkty_zycia());
+  ekran.wyczysc();
+  r.klatka();
+  EXPECT_FALSE(narysowano_przycisk(400, 700));
+}
+
+TEST_F(RozgrywkaTest, ClickOnThePanelDoesNotReachTheMap) {
+  rozgrywka& r = start();
+  mouse_x = 300;
+  mouse_y = 700;
+  mouse_b = 1;
+  r.klatka();
+  EXPECT_FALSE(wejscie.l_klikniety());
+  mouse_b = 0;
+  r.klatka();
+  mouse_y = 300;
+  mouse_b = 1;
+  r.klatka();
+  EXPECT_TRUE(wejscie.l_klikniety());
+}
+
+TEST_F(RozgrywkaTest, FailedSaveKeepsTheMenuOpenWithAMessage) {
+  std::string tmp = katalog_tymczasowy();
+  char stary[4096];
+  ASSERT_NE(getcwd(stary, sizeof stary), nullptr);
+  ASSERT_EQ(chdir(tmp.c_str()), 0);
+  // A plain file where the save folder should be: the save cannot be written.
+  ASSERT_TRUE(zapisz_plik("Zapisane_gry", "x"));
+  rozgrywka& r = start();
+  kliknij_przycisk(rozgrywka::p_opcje);
+  kliknij_przycisk(rozgrywka::p_zapis2);
+  EXPECT_TRUE(r.czy_menu_w_grze());
+  EXPECT_STRNE(r.pobierz_blad_zapisu(), "");
+  kliknij(320 + 130 + 50, 216 + 125 + 10);  // acknowledge
+  EXPECT_STREQ(r.pobierz_blad_zapisu(), "");
+  EXPECT_TRUE(r.czy_menu_w_grze());
+  unlink("Zapisane_gry");
+  kliknij_przycisk(rozgrywka::p_zapis2);
+  EXPECT_FALSE(r.czy_menu_w_grze());
+  EXPECT_STREQ(r.pobierz_blad_zapisu(), "");
+  struct stat st;
+  bool jest_zapis = stat("Zapisane_gry/2.sav", &st) == 0;
+  ASSERT_EQ(chdir(stary), 0);
+  EXPECT_TRUE(jest_zapis);
+}
+
+TEST_F(RozgrywkaTest, FramesPerSecondCounterStartsAtZero) {
+  rozgrywka& r = start();
+  MIERZ_FPS = true;
+  ekran.wyczysc();
+  r.klatka();
+  MIERZ_FPS = false;
+  EXPECT_EQ(r.pobierz_fps(), 0);
+  EXPECT_TRUE(napisano("FPS: %d", 100, 20));
+}
+
+}  // namespace
