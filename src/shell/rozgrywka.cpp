@@ -98,6 +98,7 @@ rozgrywka::rozgrywka(stan_gry& s, menu* m, bool z_muzyka) : stan(s), okna(m) {
     stan.armia_glowna->inicjalizuj_mape_jednostek();
     stan.armia_glowna->zaznacz_pierwsza(stan.aktywny_gracz);
   }
+  pokaz_aktywna_jednostke();
   if (!z_muzyka) return;
   for (int i = 0; i < LICZBA_UTWOROW; ++i) utwory[i] = new muzyka(UTWORY[i]);
   efekty[0] = new odglosy("Pliki_danych/odglosy/test.wav");
@@ -261,8 +262,21 @@ void rozgrywka::koniec_tury() {
   stan.aktywny_gracz = stan.aktywny_gracz == 1 ? 2 : 1;
   stan.armia_glowna->zeruj_jednostki();
   stan.armia_glowna->zaznacz_pierwsza(stan.aktywny_gracz);
+  if (!czy_komputer()) pokaz_aktywna_jednostke();
   if (tryb_muzyki == -1 && utwory[0])
     zmien_utwor(utwory[stan.aktywny_gracz == 2 ? 1 : 0], -1);
+}
+
+// Brings the side on turn's selected unit into view, so each player starts a turn looking at
+// their own army rather than wherever the map was left.
+void rozgrywka::pokaz_aktywna_jednostke() {
+  jednostka* a = stan.armia_glowna ? stan.armia_glowna->zwroc_aktywna() : nullptr;
+  if (!a || !stan.teren || a->pobierz_gracz() != stan.aktywny_gracz) return;
+  int x = a->pobierz_x(), y = a->pobierz_y() & ~1;
+  x = x < 13 ? 13 : (x > 47 ? 47 : x);
+  y = y < 10 ? 10 : (y > 50 ? 50 : y);
+  stan.teren->ustaw_srodek(punkt(float(x), float(y)));
+  stan.ekran->wymus_rysowanie();
 }
 
 void rozgrywka::pasek_stanu() {

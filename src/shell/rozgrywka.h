@@ -76,6 +76,7 @@ class rozgrywka {
   void klawisze_mapy();
   void klawisze_dewelopera();
   bool czy_okno_otwarte() const;
+  void pokaz_aktywna_jednostke();
   void pomin_klikniecia_pod_oknem();
 
   // The command panel.
