@@ -167,4 +167,18 @@ TEST_F(MenuTest, ZamknieteMenuZwalniaPrzyciski) {
   EXPECT_EQ(m.krok(), menu::wyjscie);
 }
 
+// The menu's own track, without a sound card: made, fed, stopped and freed without harm.
+TEST_F(MenuTest, WlasnaMuzykaBezKartyDzwiekowej) {
+  m.ustaw_muzyke(nullptr);
+  std::system("mkdir -p Pliki_danych/muzyka");
+  zapisz_plik("Pliki_danych/muzyka/menu.mp3",
+              wczytaj_plik(GRA_KATALOG_ZRODEL "/Pliki_danych/muzyka/menu.mp3"));
+  m.otworz_menu();
+  for (int i = 0; i < 20; ++i) ASSERT_EQ(m.krok(), menu::dalej);
+  EXPECT_EQ(kliknij(menu::p_nowa_gra), menu::start_gry);
+  m.zamknij_menu();
+  m.otworz_menu();  // a second opening, as after a game file that would not load
+  EXPECT_EQ(m.krok(), menu::dalej);
+}
+
 }  // namespace
