@@ -1,0 +1,141 @@
+// Game files: refusals, dropped records, clamping, the writer's bytes and a full round trip.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "armia.h"
+#include "globalne.h"
+#include "jednostka.h"
+#include "mapa_jednostek.h"
+#include "plik_gry.h"
+#include "srodowisko.h"
+
+namespace {
+
+struct folder_gry {
+  grafika_nagrywajaca ekran;
+  std::string k;
+  std::string mapa;
+  stan_gry stan;
+  folder_gry() {
+    przygotuj_allegro();
+    k = katalog_tymczasowy();
+    mapa = k + "/m.map";
+    zapisz_plik(mapa, std::string(3600, '1'));
+    stan.ekran = &ekran;
+    if (chdir(k.c_str()) != 0) ADD_FAILURE();
+  }
+  ~folder_gry() {
+    stan.zwolnij();
+    if (chdir(GRA_KATALOG_ZRODEL) != 0) ADD_FAILURE();
+  }
+  const std::string zamki = "Z 1 5 5 600 600 0 95 90 40 0 1 0 200 0A 2 50 50 600 600 0 95 90 40 0 1 0 200 0";
+  bool wczytaj(const std::string& tresc, char* blad) {
+    zapisz_plik(k + "/g.sav", tresc);
+    return wczytaj_gre((k + "/g.sav").c_str(), stan, blad);
+  }
+  std::string naglowek(int gracz = 1) {
+    return mapa + " " + std::to_string(gracz) + " 12.500000 900 800 1 0 0 0 0 0 0 0 ";
+  }
+};
+
+TEST(plik_gry, odrzuca_zle_pliki_bez_zmian) {
+  folder_gry f;
+  char blad[256];
+  godzina = 3.0f;
+  const std::string przypadki[] = {
+      "",                                                         // empty
+      f.naglowek(3) + f.zamki + "E",                              // player 3
+      f.naglowek().substr(0, f.mapa.size() + 8),                  // cut header
+      std::string(52, 'a') + " 1 1 1 1 0 0 0 0 0 0 0 0 " + f.zamki + "E",  // long name
+      f.naglowek() + "Z 1 5 5 600 600 0 95 90 40 0 1 0 200 0E",  // no castle of side 2
+  };
+  for (const std::string& p : przypadki) {
+    blad[0] = 0;
+    EXPECT_FALSE(f.wczytaj(p, blad)) << p;
+    EXPECT_NE(std::string(blad).find("g.sav"), std::string::npos) << p;
+    EXPECT_EQ(f.stan.armia_glowna, nullptr);
+    EXPECT_EQ(godzina, 3.0f);
+  }
+  EXPECT_FALSE(wczytaj_gre((f.k + "/brak.sav").c_str(), f.stan, blad));
+}
+
+TEST(plik_gry, odrzuca_zle_rekordy_i_przycina_wartosci) {
+  folder_gry f;
+  char blad[256];
+  const std::string tresc = f.naglowek() + f.zamki +
+                            "X 3 7 7 10 10 1 1 1 1 0 1 0 0 0"     // owner 3
+                            "X 1 60 7 10 10 1 1 1 1 0 1 0 0 0"    // off the map
+                            "? 1 7 7 10 10 1 1 1 1 0 1 0 0 0"     // unknown letter
+                            "X 1 8 8 10 0 40000 1 1 1 0 99 0 0 0" // clamped
+                            "X 1 9 9 10";                          // short record
+  ASSERT_TRUE(f.wczytaj(tresc, blad)) << blad;
+  EXPECT_EQ(f.stan.armia_glowna->liczba_wezlow(), 4);
+  jednostka* j = f.stan.armia_glowna->zwroc_ostatnia();
+  EXPECT_EQ(j->pobierz_x(), 8);
+  EXPECT_EQ(j->pobierz_d_punkty_zycia(), 1);
+  EXPECT_EQ(j->pobierz_punkty_ruchu(), MAKS_PUNKTOW_RUCHU);
+  EXPECT_LE(j->pobierz_poziom(), MAKS_POZIOM);
+  EXPECT_EQ(godzina, 12.5f);
+  EXPECT_TRUE(f.stan.gracze[1].sprawdz_technologie(2));
+  EXPECT_FALSE(f.stan.gracze[2].sprawdz_technologie(2));
+  EXPECT_EQ(f.stan.gracze[1].pobierz_zloto(), 900);
+}
+
+TEST(plik_gry, zamek_zostaje_w_siatce) {
+  folder_gry f;
+  char blad[256];
+  ASSERT_TRUE(f.wczytaj(f.naglowek() + f.zamki + "X 1 5 5 180 180 9 40 50 70 0 1 0 20 0E", blad));
+  f.stan.armia_glowna->inicjalizuj_mape_jednostek();
+  EXPECT_EQ(f.stan.siatka->pobierz_jednostke(5, 5)->pobierz_wyglad(), pole_zamek_gracz_1);
+}
+
+TEST(plik_gry, zapis_ma_dokladne_bajty_i_wraca_ten_sam) {
+  folder_gry f;
+  char blad[256];
+  const std::string tresc = f.naglowek(2) + f.zamki +
+                            "Q 1 9 30 50 50 5 10 15 30 3 11 120 50 7"
+                            "X 2 10 30 0 180 9 40 50 70 0 1 0 20 0E";  // dead: not saved
+  ASSERT_TRUE(f.wczytaj(tresc, blad)) << blad;
+  f.stan.gracze[2].kup_technologie(5);
+  const std::string slot = f.k + "/Zapisane_gry/1.sav";
+  ASSERT_TRUE(zapisz_gre(slot.c_str(), f.stan, blad)) << blad;
+  const std::string oczekiwane = f.mapa + " 2 12.500000 900 800 1 0 0 0 0 0 0 1 " + f.zamki +
+                                 "Q 1 9 30 50 50 5 10 15 30 3 11 120 50 7E";
+  EXPECT_EQ(wczytaj_plik(slot), oczekiwane);
+  stan_gry drugi;
+  drugi.ekran = &f.ekran;
+  ASSERT_TRUE(wczytaj_gre(slot.c_str(), drugi, blad)) << blad;
+  ASSERT_TRUE(zapisz_gre((f.k + "/2.sav").c_str(), drugi, blad));
+  EXPECT_EQ(wczytaj_plik(f.k + "/2.sav"), oczekiwane);
+  drugi.zwolnij();
+  // A second save replaces the first completely.
+  f.stan.gracze[1].zmien_zloto(5);
+  ASSERT_TRUE(zapisz_gre(slot.c_str(), f.stan, blad));
+  EXPECT_EQ(wczytaj_plik(slot).find(" 900 "), std::string::npos);
+}
+
+TEST(plik_gry, nieudany_zapis_zostawia_stary_plik) {
+  folder_gry f;
+  char blad[256];
+  ASSERT_TRUE(f.wczytaj(f.naglowek() + f.zamki + "E", blad));
+  // A folder standing where the temporary file must go makes the write fail.
+  const std::string slot = f.k + "/stary.sav";
+  zapisz_plik(slot, "stara gra");
+  ASSERT_EQ(mkdir((slot + ".tmp").c_str(), 0755), 0);
+  blad[0] = 0;
+  EXPECT_FALSE(zapisz_gre(slot.c_str(), f.stan, blad));
+  EXPECT_NE(blad[0], 0);
+  EXPECT_EQ(wczytaj_plik(slot), "stara gra");
+}
+
+TEST(plik_gry, wybory_menu) {
+  EXPECT_STREQ(plik_wyboru(1), "Zapisane_gry/1.sav");
+  EXPECT_STREQ(plik_wyboru(9), "Pliki_danych/Mapy/map4.sce");
+  EXPECT_EQ(plik_wyboru(0), nullptr);
+  EXPECT_EQ(plik_wyboru(10), nullptr);
+}
+
+}  // namespace
