@@ -98,7 +98,7 @@ TEST(zakupy, komputer_losuje_w_ustalonej_kolejnosci) {
     p.zmien_zloto(480);
     p.kup_technologie(4);
     p.kup_technologie(5);
-    const int szanse[5] = {70, 60, 70, 45, 90}, progi[5] = {200, 300, 400, 600, 900};
+    const int szanse[5] = {70, 60, 45, 45, 90}, progi[5] = {200, 300, 400, 600, 900};
     std::srand(ziarno);
     bool kupi = false;
     
