@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "globalne.h"
+#include "pliki.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ mapa::mapa(grafika* g, const char* sciezka)
 mapa::~mapa() { delete[] pola; }
 
 bool mapa::wczytaj(const char* sciezka) {
-  plik = sciezka ? std::fopen(sciezka, "rb") : nullptr;
+  plik = sciezka ? std::fopen(znajdz_plik(sciezka).c_str(), "rb") : nullptr;
   if (!plik) {
     piszlog("Cannot open the map file, the map stays empty", 0);
     return false;

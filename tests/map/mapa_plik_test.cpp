@@ -103,7 +103,8 @@ TEST_F(plik_mapy, edycja_zapis_i_ponowny_odczyt) {
 TEST_F(plik_mapy, zapis_do_niedostepnego_miejsca_zglasza_blad) {
   ASSERT_TRUE(zapisz_plik(sciezka, siatka('1')));
   mapa m(nullptr, sciezka.c_str());
-  EXPECT_FALSE(m.zapisz((katalog + "/brak/katalogu/x.map").c_str()));
+  ASSERT_TRUE(zapisz_plik(katalog + "/plik", "x"));
+  EXPECT_FALSE(m.zapisz((katalog + "/plik/x.map").c_str()));  // a file where a folder should be
   EXPECT_FALSE(m.zapisz(katalog.c_str()));  // a folder cannot be replaced by the map
   EXPECT_EQ(wczytaj_plik(sciezka), siatka('1'));
 }
