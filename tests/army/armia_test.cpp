@@ -10,6 +10,7 @@
 #include "plik_gry.h"
 #include "srodowisko.h"
 #include "zakupy.h"
+#include "zdarzenia.h"
 
 namespace {
 
@@ -129,6 +130,47 @@ TEST(gracz, start_i_ceny) {
   p.zmien_zloto(2147483600);
   p.zaplac(-1000);
   EXPECT_EQ(p.pobierz_zloto(), 2147483647);
+}
+
+}  // namespace
+
+namespace {
+
+// The computer's turn ends within its units' movement points plus a few frames.
+TEST(armia, tura_komputera_sie_konczy) {
+  gra_testowa g;
+  zdarzenia wejscie(&g.ekran);
+  g.stan.wejscie = &wejscie;
+  stan_gry& s = g.stan;
+  char blad[256];
+  s.zwolnij();
+  ASSERT_TRUE(wczytaj_gre("Pliki_danych/Mapy/map1.sce", s, blad));
+  s.armia_glowna->inicjalizuj_mape_jednostek();
+  const short dawny_ai = ai;
+  ai = 2;
+  int suma = 0;
+  for (armia* w = s.armia_glowna; w; w = w->pobierz_nastepna())
+    if (w->pobierz_jednostke()->pobierz_gracz() == 2) suma += w->pobierz_jednostke()->pobierz_punkty_ruchu();
+  std::srand(7);
+  s.armia_glowna->zaznacz_pierwsza(2);
+  int klatki = 0;
+  while (!s.armia_glowna->czy_koniec_tury(2) && klatki < suma + 10) {
+    wejscie.odswiez_ze_stanem(0);
+    s.armia_glowna->aktualizuj(2);
+    s.armia_glowna->zaznacz_pierwsza(2);
+    klatki++;
+  }
+  ai = dawny_ai;
+  EXPECT_GE(klatki, 4);  // one jump for each of the four movers at least
+  EXPECT_TRUE(s.armia_glowna->czy_koniec_tury(2)) << klatki << " of " << suma;
+  // Every live unit still stands in the grid and both castles are there.
+  for (armia* w = s.armia_glowna->pobierz_nastepna(); w; w = w->pobierz_nastepna()) {
+    jednostka* j = w->pobierz_jednostke();
+    if (j->pobierz_punkty_zycia() > 0 && j->pobierz_wyglad() != pole_zamek_gracz_1 &&
+        j->pobierz_wyglad() != pole_zamek_gracz_2)
+      EXPECT_NE(s.siatka->pobierz_jednostke(j->pobierz_x(), j->pobierz_y()), nullptr);
+  }
+  EXPECT_EQ(s.siatka->pobierz_jednostke(g.zamek(2)->pobierz_x(), g.zamek(2)->pobierz_y()), g.zamek(2));
 }
 
 }  // namespace
