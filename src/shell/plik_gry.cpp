@@ -170,13 +170,6 @@ void zbuduj(const tresc_gry& t, stan_gry& s, mapa* m) {
   godzina = t.godzina;
 }
 
-bool czy_plik_istnieje(const char* sciezka) {
-  std::FILE* f = std::fopen(sciezka, "rb");
-  if (!f) return false;
-  std::fclose(f);
-  return true;
-}
-
 // Creates the folder of a path when it is missing (one level, as the slots need).
 void utworz_katalog_pliku(const std::string& sciezka) {
   const size_t kreska = sciezka.find_last_of("/\\");
@@ -232,10 +225,6 @@ bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
   if (!naglowek) return false;
   if (!ma_zamek(t, pole_zamek_gracz_1) || !ma_zamek(t, pole_zamek_gracz_2)) {
     ustaw_blad(blad, plik, "a castle of one side is missing");
-    return false;
-  }
-  if (!czy_plik_istnieje(t.mapa.c_str())) {
-    ustaw_blad(blad, plik, "its map file cannot be opened");
     return false;
   }
   mapa* m = new mapa(stan.ekran, t.mapa.c_str());
