@@ -51,6 +51,7 @@ TEST(plik_gry, odrzuca_zle_pliki_bez_zmian) {
       f.naglowek().substr(0, f.mapa.size() + 8),                  // cut header
       std::string(52, 'a') + " 1 1 1 1 0 0 0 0 0 0 0 0 " + f.zamki + "E",  // long name
       f.naglowek() + "Z 1 5 5 600 600 0 95 90 40 0 1 0 200 0E",  // no castle of side 2
+      "brak.map 1 1 1 1 0 0 0 0 0 0 0 0 " + f.zamki + "E",        // missing map
   };
   for (const std::string& p : przypadki) {
     blad[0] = 0;
