@@ -1,0 +1,61 @@
+# The whole path in a real window: the main menu shows its background, panel and buttons;
+# the maps screen shows the four thumbnails; new game opens the battlefield; ending turns
+# lets the computer play; the in-game menu saves into slot 1; quitting ends with status -1;
+# a second start loads the saved game from the saved-games screen.
+set -u
+GRA=$1
+ZRODLA=$2
+. "$ZRODLA/tests/xvfb/pomocnicze/okno.sh"
+blad() { echo "FAIL: $*"; exit 1; }
+
+przygotuj_katalog
+CFG="$KATALOG/gm_en.cfg"
+
+NX=$(wartosc_cfg "$CFG" button_nowagra x); NY=$(wartosc_cfg "$CFG" button_nowagra y)
+MX=$(wartosc_cfg "$CFG" button_wczytajmape x); MY=$(wartosc_cfg "$CFG" button_wczytajmape y)
+GX=$(wartosc_cfg "$CFG" button_wczytajgre x); GY=$(wartosc_cfg "$CFG" button_wczytajgre y)
+
+uruchom_gre || blad "start"
+zrzut "$KATALOG/menu.png"
+[ "$(liczba_kolorow "$KATALOG/menu.png")" -gt 200 ] || blad "the main menu looks empty"
+# The button panel lies over the background: its area is not one flat colour.
+[ "$(liczba_kolorow "$KATALOG/menu.png" 150x250+657+288)" -gt 20 ] || blad "no menu panel"
+
+kliknij $((MX + 50)) $((MY + 10))
+zrzut "$KATALOG/mapy.png"
+for miejsce in 60x60+624+330 60x60+789+330 60x60+624+455 60x60+789+455; do
+  [ "$(liczba_kolorow "$KATALOG/mapy.png" $miejsce)" -gt 2 ] || blad "thumbnail missing at $miejsce"
+done
+kliknij $((600 + 50)) $((410 + 10))   # map 1
+kliknij $((NX + 50)) $((NY + 10))     # new game
+sleep 2
+kill -0 "$PID_GRY" 2>/dev/null || blad "the game ended on loading: $(cat "$KATALOG/wyjscie.txt")"
+zrzut "$KATALOG/gra.png"
+[ "$(liczba_kolorow "$KATALOG/gra.png" 1024x583+0+0)" -gt 100 ] || blad "the battlefield looks empty"
+cmp -s "$KATALOG/menu.png" "$KATALOG/gra.png" && blad "still on the menu"
+
+# Two ends of turn: the computer plays the yellow side in between.
+for _ in 1 2; do
+  kliknij $((750 + 50)) $((740 + 10))
+  sleep 3
+done
+kill -0 "$PID_GRY" 2>/dev/null || blad "the game ended during the computer's turn"
+
+kliknij $((400 + 50)) $((740 + 10))   # options: the in-game menu
+kliknij $((455 + 50)) $((200 + 10))   # save 1
+sleep 0.5
+[ -s "$KATALOG/Zapisane_gry/1.sav" ] || blad "slot 1 was not written"
+kliknij $((400 + 50)) $((740 + 10))
+kliknij $((455 + 50)) $((410 + 10))   # exit
+kliknij $((320 + 70 + 50)) $((216 + 125 + 10))  # ok
+[ "$(czekaj_na_koniec 10)" = 255 ] || blad "quitting did not end the game with status -1"
+
+uruchom_gre || blad "second start"
+kliknij $((GX + 50)) $((GY + 10))
+kliknij $((678 + 50)) $((320 + 10))   # slot 1
+sleep 2
+kill -0 "$PID_GRY" 2>/dev/null || blad "loading slot 1 ended the game"
+zrzut "$KATALOG/wczytana.png"
+[ "$(liczba_kolorow "$KATALOG/wczytana.png" 1024x583+0+0)" -gt 100 ] || blad "the loaded game looks empty"
+[ -n "${GRA_ZRZUTY:-}" ] && cp "$KATALOG"/*.png "$GRA_ZRZUTY"/
+echo "PASS"
