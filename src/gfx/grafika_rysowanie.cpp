@@ -159,7 +159,8 @@ void grafika::rysuj_pole(nazwa_pola pole, int x, int y, short wariant) {
     px = x;
     py = y;
   } else {
-    px = int(40.0 * x + 20.0 * (y % 2) - 11.0);
+    // Rows above the window (y = -1) shift like every odd row, not to the left.
+    px = int(40.0 * x + 20.0 * (((y % 2) + 2) % 2) - 11.0);
     py = int(30.0 * y + 2.0);
   }
   if (klatka > 7) klatka = 0;
