@@ -30,8 +30,12 @@ TEST_F(GrafikaTest, TranslucentBlitSkipsPinkAndMixesByFactor) {
     blit_przezroczysty(zr, cel, 0, 0, f);
     EXPECT_EQ(getpixel(cel, 0, 0), kolor(0, 0, 100)) << "pink must be skipped";
     int p = getpixel(cel, 1, 0);
-    if (f == 0) EXPECT_EQ(p, kolor(0, 0, 100));
-    if (f == 255) EXPECT_EQ(p, kolor(200, 100, 0));
+    if (f == 0) {
+      EXPECT_EQ(p, kolor(0, 0, 100));
+    }
+    if (f == 255) {
+      EXPECT_EQ(p, kolor(200, 100, 0));
+    }
     if (f == 128) {
       EXPECT_EQ(getr32(p), (200 * 128 + 127) / 255);
       EXPECT_EQ(getg32(p), (100 * 128 + 127) / 255);
