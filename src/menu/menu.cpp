@@ -158,9 +158,9 @@ int menu::pokaz() {
     wynik_kroku w = krok();
     if (w == wyjscie) std::exit(-1);
     if (w == start_gry) break;
-    // Give the processor back between passes; a millisecond changes neither the picture
-    // nor the response to the mouse.
-    rest(1);
+    // Give the processor back between passes: every pass presents the whole screen, and a
+    // hundred passes a second keep the pointer smooth without keeping a core busy.
+    rest(10);
   }
   zamknij_menu();
   return 1;

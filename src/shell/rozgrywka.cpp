@@ -170,8 +170,9 @@ void rozgrywka::klatka() {
   klawisze_mapy();
   klawisze_dewelopera();
   ++liczba_klatek;
-  // Nothing new reached the screen: give the processor back instead of spinning.
-  if (oddawaj_procesor && ekran->pobierz_liczbe_pokazan() == pokazane_przed) rest(1);
+  // The screen changes only at presents (ten a second), so a few milliseconds of sleep in
+  // between change neither the picture nor how soon a click is seen.
+  if (oddawaj_procesor && ekran->pobierz_liczbe_pokazan() == pokazane_przed) rest(4);
 }
 
 void rozgrywka::zmien_utwor(muzyka* m, int tryb) {
