@@ -70,6 +70,32 @@ class RozgrywkaTest : public ::testing::Test {
     mouse_b = 0;
     gra_trwa->klatka();
   }
+  // A right click (press, then release) at a screen point: the order button.
+  void rozkaz(int x, int y) {
+    mouse_x = x;
+    mouse_y = y;
+    mouse_b = 2;
+    gra_trwa->klatka();
+    mouse_b = 0;
+    gra_trwa->klatka();
+  }
+  // The centre of a map field on the screen, for the view as it stands.
+  void srodek_pola(int fx, int fy, int& px, int& py) {
+    punkt s = stan.teren->start_ekranu();
+    int c = fx - int(s.rx()), r = fy - int(s.ry());
+    px = c * 40 + (r % 2) * 20 - 11 + 20;
+    py = r * 30 + 2 + 20;
+  }
+  void kliknij_pole(int fx, int fy) {
+    int px, py;
+    srodek_pola(fx, fy, px, py);
+    kliknij(px, py);
+  }
+  void rozkaz_na_pole(int fx, int fy) {
+    int px, py;
+    srodek_pola(fx, fy, px, py);
+    rozkaz(px, py);
+  }
   void kliknij_przycisk(int nr) {
     przycisk* p = gra_trwa->pobierz_przycisk(nr);
     kliknij(p->pobierz_x() + 50, p->pobierz_y() + 10);
@@ -285,6 +311,54 @@ TEST_F(RozgrywkaTest, FailedSaveKeepsTheMenuOpenWithAMessage) {
   bool jest_zapis = stat("Zapisane_gry/2.sav", &st) == 0;
   ASSERT_EQ(chdir(stary), 0);
   EXPECT_TRUE(jest_zapis);
+}
+
+TEST_F(RozgrywkaTest, HumanOrdersMoveForTheirCostAndOrdersBeyondReachAreRefused) {
+  dodaj(pole_rycerz, 1, 20, 20);
+  rozgrywka& r = start();
+  stan.teren->ustaw_srodek(punkt(20, 20));
+  r.klatka();
+  jednostka* rycerz = pierwsza(pole_rycerz);
+  kliknij_pole(20, 20);
+  ASSERT_EQ(stan.armia_glowna->zwroc_aktywna(), rycerz);
+  const int pelne = rycerz->pobierz_d_punkty_ruchu();
+  rozkaz_na_pole(22, 20);  // two grass fields to the right
+  EXPECT_EQ(rycerz->pobierz_x(), 22);
+  EXPECT_EQ(rycerz->pobierz_punkty_ruchu(), pelne - 2);
+  EXPECT_EQ(stan.siatka->pobierz_jednostke(22, 20), rycerz);
+  EXPECT_EQ(stan.siatka->pobierz_jednostke(20, 20), nullptr);
+  rozkaz_na_pole(22 + pelne + 3, 20);  // out of reach
+  EXPECT_EQ(rycerz->pobierz_x(), 22);
+  stan.teren->zmien_pole(23, 20, '3');
+  rozkaz_na_pole(23, 20);  // water
+  EXPECT_EQ(rycerz->pobierz_x(), 22);
+  EXPECT_EQ(rycerz->pobierz_punkty_ruchu(), pelne - 2);
+}
+
+TEST_F(RozgrywkaTest, FightsNeedContactOnEvenAndOddRows) {
+  // Row 20 is even: its neighbours above and below are columns x-1 and x; on odd row 21
+  // they are x and x+1.
+  dodaj(pole_rycerz, 1, 20, 20);
+  dodaj(pole_trol, 2, 21, 21);  // lower right of (20, 20): not a neighbour on an even row
+  dodaj(pole_trol, 2, 20, 19);  // upper right of (20, 20): a neighbour
+  ASSERT_TRUE(ekran.wczytaj_mape_myszki());
+  rozgrywka& r = start();
+  stan.teren->ustaw_srodek(punkt(20, 20));
+  r.klatka();
+  jednostka* rycerz = pierwsza(pole_rycerz);
+  kliknij_pole(20, 20);
+  ASSERT_EQ(stan.armia_glowna->zwroc_aktywna(), rycerz);
+  jednostka* daleki = stan.siatka->pobierz_jednostke(21, 21);
+  jednostka* bliski = stan.siatka->pobierz_jednostke(20, 19);
+  ASSERT_TRUE(daleki && bliski);
+  int zycie_dalekiego = daleki->pobierz_punkty_zycia();
+  int punkty = rycerz->pobierz_punkty_ruchu();
+  rozkaz_na_pole(21, 21);
+  EXPECT_EQ(daleki->pobierz_punkty_zycia(), zycie_dalekiego);
+  EXPECT_EQ(rycerz->pobierz_punkty_ruchu(), punkty) << "no fight, no cost";
+  rozkaz_na_pole(20, 19);
+  EXPECT_EQ(rycerz->pobierz_punkty_ruchu(), punkty - 1) << "a fight costs one point";
+  EXPECT_EQ(rycerz->pobierz_x(), 20) << "the attacker stays on its field";
 }
 
 TEST_F(RozgrywkaTest, FramesPerSecondCounterStartsAtZero) {

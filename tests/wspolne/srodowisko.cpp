@@ -80,3 +80,8 @@ int grafika_nagrywajaca::ile(const std::string& co) const {
   for (const auto& w : wywolania) n += (w.co == co);
   return n;
 }
+
+bool grafika_nagrywajaca::wczytaj_mape_myszki() {
+  if (!mapa_myszki) mapa_myszki = load_bitmap("Pliki_danych/Bitmapy/mapa_myszki.png", nullptr);
+  return mapa_myszki != nullptr;
+}
