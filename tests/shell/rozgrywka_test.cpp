@@ -273,6 +273,35 @@ TEST_F(RozgrywkaTest, WoundedUnitBesideItsTownIsOfferedHealing) {
   EXPECT_FALSE(narysowano_przycisk(400, 700));
 }
 
+TEST_F(RozgrywkaTest, WorkerBesideItsDamagedCastleIsOfferedRepairAndTraining) {
+  dodaj(pole_robotnik_1, 1, 6, 10);  // right of the blue castle at (5, 10)
+  rozgrywka& r = start();
+  jednostka* robotnik = pierwsza(pole_robotnik_1);
+  jednostka* zamek = pierwsza(pole_zamek_gracz_1);
+  while (stan.armia_glowna->zwroc_aktywna() && stan.armia_glowna->zwroc_aktywna() != robotnik) {
+    stan.armia_glowna->zwroc_aktywna()->zmien_stan(2);
+    stan.armia_glowna->zaznacz_pierwsza(1);
+  }
+  ASSERT_EQ(stan.armia_glowna->zwroc_aktywna(), robotnik);
+  ekran.wyczysc();
+  r.klatka();
+  EXPECT_FALSE(narysowano_przycisk(620, 700)) << "an undamaged castle needs no repair";
+  EXPECT_TRUE(narysowano_przycisk(510, 700)) << "training beside the castle";
+  zamek->zmien_punkty_zycia(zamek->pobierz_d_punkty_zycia() / 2);
+  ekran.wyczysc();
+  r.klatka();
+  EXPECT_TRUE(narysowano_przycisk(620, 700));
+  int przed = zamek->pobierz_punkty_zycia();
+  kliknij_przycisk(rozgrywka::p_napraw);
+  EXPECT_EQ(stan.gracze[1].pobierz_zloto(), 1000 - zamek->pobierz_cene() / 4);
+  EXPECT_GE(zamek->pobierz_punkty_zycia(), przed);
+  // Training costs half the unit's price; without the gold it is not offered.
+  stan.gracze[1].zmien_zloto(robotnik->pobierz_cene() / 2 - 1);
+  ekran.wyczysc();
+  r.klatka();
+  EXPECT_FALSE(narysowano_przycisk(510, 700));
+}
+
 TEST_F(RozgrywkaTest, ClickOnThePanelDoesNotReachTheMap) {
   rozgrywka& r = start();
   mouse_x = 300;
