@@ -1,9 +1,13 @@
 // Fights and field events replayed from a seed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 #include "globalne.h"
+#include "zdarzenia.h"
 #include "pomoc_jednostek.h"
 
 namespace {
@@ -34,6 +38,116 @@ TEST(walka, na_trawie_szesc_losowan_i_obrazenia) {
     EXPECT_EQ(a->pobierz_punkty_zycia(), za - na_a);
     EXPECT_EQ(a->pobierz_punkty_ruchu(), a->pobierz_d_punkty_ruchu() - 1);
     EXPECT_EQ(d->pobierz_cel_wskaznik(), a);
+  }
+}
+
+// The fight on every terrain kind and at the boundary hours. Attacker A (side 1, attack 100,
+// defence 40) at (10, 10) strikes defender D (side 2, attack 80, defence 60) at (11, 10).
+// The changed values were worked out by hand: forest raises defence by 0.2, mountains by
+// 0.35, lava lowers it by 0.1, each plus the neighbour bonus 0.1 and the own-time bonus 0.05;
+// forest and lava add a tenth to the attack, mountains a fifth; on every other terrain only
+// the neighbour bonus counts.
+struct przypadek_walki {
+  char teren_a, teren_d;
+  float godzina;
+  bool przyjaciel_a, przyjaciel_d;
+  double atak_a, obrona_a, atak_d, obrona_d;  // as the fight must use them
+};
+
+const przypadek_walki PRZYPADKI_WALKI[] = {
+    {'1', '1', 12.0f, false, false, 100, 40, 80, 60},
+    {'1', '1', 12.0f, true, true, 100, 44, 80, 66},
+    {'2', '1', 12.0f, false, false, 110, 50, 80, 60},    // side 1 by day on forest
+    {'2', '1', 9.0f, false, false, 110, 50, 80, 60},
+    {'2', '1', 19.0f, false, false, 110, 50, 80, 60},
+    {'2', '1', 8.5f, false, false, 110, 48, 80, 60},     // nobody's hour
+    {'2', '1', 19.5f, false, false, 110, 48, 80, 60},
+    {'2', '1', 3.0f, true, false, 110, 52, 80, 60},      // night: only the neighbour
+    {'1', '2', 12.0f, false, false, 100, 40, 88, 72},
+    {'1', '2', 3.0f, false, false, 100, 40, 88, 75},     // side 2 by night on forest
+    {'1', '2', 20.0f, false, false, 100, 40, 88, 75},
+    {'1', '2', 23.0f, false, false, 100, 40, 88, 75},
+    {'1', '2', 0.0f, false, false, 100, 40, 88, 75},
+    {'1', '2', 8.0f, false, false, 100, 40, 88, 75},
+    {'1', '2', 8.5f, false, false, 100, 40, 88, 72},
+    {'1', '2', 19.5f, false, false, 100, 40, 88, 72},
+    {'5', '5', 8.5f, false, false, 120, 54, 96, 81},
+    {'5', '5', 21.0f, true, true, 120, 58, 96, 90},
+    {'4', '4', 12.0f, false, false, 110, 34, 88, 54},
+    {'4', '4', 21.0f, true, true, 110, 32, 88, 45},      // lava: the bonuses lower it
+    {'3', '6', 12.0f, true, true, 100, 44, 80, 66},      // water, scorched ground,
+    {'7', '8', 21.0f, true, true, 100, 44, 80, 66},      // stone and sand: no time bonus
+};
+
+// Losses of A and D over the six draws of one fight, from the values the fight must use.
+void oczekiwane_straty(double aa, double oa, double ad, double od, int& na_a, int& na_d) {
+  auto cios_z = [](double atak, double obrona) {
+    const int r1 = std::rand() % 100, r2 = std::rand(), r3 = std::rand();
+    int o = r2 % (int)atak;
+    if (r1 < obrona) o -= r3 % (int)obrona;
+    return o < 0 ? 0 : o;
+  };
+  na_d = cios_z(aa, od);
+  na_a = cios_z(ad, oa);
+}
+
+TEST(walka, teren_sasiedzi_i_pora_dnia_zmieniaja_sily) {
+  przygotuj_allegro();
+  for (const przypadek_walki& p : PRZYPADKI_WALKI) {
+    godzina = p.godzina;
+    for (unsigned ziarno = 1; ziarno <= 25; ziarno++) {
+      pole_bitwy b;
+      b.maluj(10, 10, 10, 10, p.teren_a);
+      b.maluj(11, 10, 11, 10, p.teren_d);
+      jednostka* a = b.postaw(pole_zolnierz, 10, 10, 1);
+      jednostka* d = b.postaw(pole_ciemny_rycerz, 11, 10, 2);
+      if (p.przyjaciel_a) b.postaw(pole_zolnierz, 9, 10, 1);
+      if (p.przyjaciel_d) b.postaw(pole_ciemny_rycerz, 12, 10, 2);
+      a->zmien_atak(100);
+      a->zmien_obrona(40);
+      d->zmien_atak(80);
+      d->zmien_obrona(60);
+      a->zmien_punkty_zycia(5000);
+      d->zmien_punkty_zycia(5000);
+      std::srand(ziarno);
+      int na_a, na_d;
+      oczekiwane_straty(p.atak_a, p.obrona_a, p.atak_d, p.obrona_d, na_a, na_d);
+      const int dalej = std::rand();
+      std::srand(ziarno);
+      a->atakuj(d, 11, 10);
+      const std::string gdzie = std::string("A on ") + p.teren_a + ", D on " + p.teren_d +
+                                " at " + std::to_string(p.godzina) + ", seed " +
+                                std::to_string(ziarno);
+      ASSERT_EQ(d->pobierz_punkty_zycia(), 5000 - na_d) << gdzie;
+      ASSERT_EQ(a->pobierz_punkty_zycia(), 5000 - na_a) << gdzie;
+      ASSERT_EQ(std::rand(), dalej) << gdzie << ": six draws";
+    }
+  }
+}
+
+// The weakest defence with both bonuses on lava keeps a divisor of 11 and blocks below 11.25.
+TEST(walka, najslabsza_obrona_na_lawie_z_premiami) {
+  przygotuj_allegro();
+  godzina = 3.0f;
+  for (unsigned ziarno = 1; ziarno <= 40; ziarno++) {
+    pole_bitwy b;
+    b.maluj(11, 10, 11, 10, '4');
+    jednostka* a = b.postaw(pole_zolnierz, 10, 10, 1);
+    jednostka* d = b.postaw(pole_ciemny_rycerz, 11, 10, 2);
+    b.postaw(pole_ciemny_rycerz, 12, 10, 2);
+    a->zmien_atak(30);
+    a->zmien_obrona(20);
+    d->zmien_atak(10);
+    d->zmien_obrona(15);
+    d->zmien_punkty_zycia(5000);
+    a->zmien_punkty_zycia(5000);
+    std::srand(ziarno);
+    int na_a, na_d;
+    oczekiwane_straty(30, 20, 11, 11.25, na_a, na_d);
+    std::srand(ziarno);
+    a->atakuj(d, 11, 10);
+    ASSERT_EQ(d->pobierz_punkty_zycia(), 5000 - na_d) << ziarno;
+    ASSERT_EQ(a->pobierz_punkty_zycia(), 5000 - na_a) << ziarno;
   }
 }
 
@@ -93,32 +207,54 @@ TEST(walka, upadek_lup_zdobycie_i_obie_strony) {
   EXPECT_EQ(y->pobierz_doswiadczenie(), x->pobierz_exp());
 }
 
-TEST(zdarzenie, las_gory_lawa_jeden_na_dziesiec) {
+// Every terrain kind: one draw decides; forest heals, mountains give gold, lava burns, each
+// with its own message window, and the other kinds take the one draw and change nothing.
+TEST(zdarzenie, kazdy_teren_z_oknem_i_liczba_losowan) {
   przygotuj_allegro();
+  struct oczekiwanie {
+    char znak;
+    int okno;
+  };
+  const oczekiwanie tereny[] = {{'1', 0}, {'2', 1}, {'4', 3}, {'5', 2},
+                                {'6', 0}, {'7', 0}, {'8', 0}};
   pole_bitwy b;
-  b.maluj(0, 0, 0, 0, '5');
-  b.maluj(1, 0, 1, 0, '4');
-  jednostka* j = b.postaw(pole_zolnierz, 0, 0, 1);
-  int zloto = 0, trafienia = 0;
-  for (unsigned ziarno = 1; ziarno < 200; ziarno++) {
-    std::srand(ziarno);
-    const int r = std::rand() % 101 + 1;
-    const int ile = std::rand() % 26 + 25;
-    j->zmien_pieniadze(0);
-    std::srand(ziarno);
-    j->zdarzenie_pola(0, 0);
-    zloto = j->pobierz_pieniadze();
-    EXPECT_EQ(zloto, r <= 10 ? ile : 0);
-    trafienia += r <= 10;
-    std::srand(ziarno);
-    const int zycie = j->pobierz_punkty_zycia();
-    const int r2 = std::rand() % 101 + 1, strata = std::rand() % 20;
-    std::srand(ziarno);
-    j->zdarzenie_pola(1, 0);
-    EXPECT_EQ(j->pobierz_punkty_zycia(), zycie - (r2 <= 10 ? strata : 0));
-    j->zmien_punkty_zycia(180);
+  zdarzenia wejscie(&b.ekran);
+  std::unique_ptr<jednostka> j(utworz_jednostke(pole_zolnierz, &b.ekran, b.teren.get(),
+                                                &b.siatka, &wejscie, 0, 0, 1));
+  for (const oczekiwanie& t : tereny) {
+    b.maluj(0, 0, 0, 0, t.znak);
+    int wydarzenia = 0;
+    for (unsigned ziarno = 1; ziarno < 120; ziarno++) {
+      j->zmien_punkty_zycia(j->pobierz_d_punkty_zycia() / 2);
+      j->zmien_pieniadze(0);
+      wejscie.wyswietl_okno(0);
+      std::srand(ziarno);
+      const bool trafia = std::rand() % 101 + 1 <= 10;
+      const int skutek = std::rand();
+      const int trzecie = std::rand();
+      const int zycie = j->pobierz_punkty_zycia();
+      std::srand(ziarno);
+      j->zdarzenie_pola(0, 0);
+      const std::string gdzie = std::string("terrain ") + t.znak + ", seed " +
+                                std::to_string(ziarno);
+      const bool jest = trafia && t.okno != 0;
+      wydarzenia += jest;
+      ASSERT_EQ(wejscie.zwroc_okno(), jest ? t.okno : 0) << gdzie;
+      ASSERT_EQ(std::rand(), jest ? trzecie : skutek) << gdzie << ": draw count";
+      int oczekiwane_zycie = zycie, oczekiwane_zloto = 0;
+      if (jest && t.znak == '2') {
+        const int granica = 5 * j->pobierz_d_punkty_zycia() / 100;
+        oczekiwane_zycie = std::min(zycie + skutek % granica, j->pobierz_d_punkty_zycia());
+      }
+      if (jest && t.znak == '5') oczekiwane_zloto = skutek % 26 + 25;
+      if (jest && t.znak == '4') oczekiwane_zycie = zycie - skutek % 20;
+      ASSERT_EQ(j->pobierz_punkty_zycia(), oczekiwane_zycie) << gdzie;
+      ASSERT_EQ(j->pobierz_pieniadze(), oczekiwane_zloto) << gdzie;
+    }
+    if (t.okno != 0) {
+      EXPECT_GT(wydarzenia, 3) << t.znak;
+    }
   }
-  EXPECT_GT(trafienia, 5);
 }
 
 }  // namespace
