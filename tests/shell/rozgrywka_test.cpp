@@ -390,6 +390,59 @@ TEST_F(RozgrywkaTest, FightsNeedContactOnEvenAndOddRows) {
   EXPECT_EQ(rycerz->pobierz_x(), 20) << "the attacker stays on its field";
 }
 
+TEST_F(RozgrywkaTest, DeveloperModeMovesTheSelectedUnitAnywhereAndBuildsOnKeys) {
+  dodaj(pole_rycerz, 1, 20, 20);
+  dodaj(pole_trol, 2, 24, 22);
+  rozgrywka& r = start();
+  stan.teren->ustaw_srodek(punkt(20, 20));
+  stan.teren->zmien_pole(22, 18, '3');
+  r.klatka();
+  jednostka* rycerz = pierwsza(pole_rycerz);
+  jednostka* trol = stan.siatka->pobierz_jednostke(24, 22);
+  ASSERT_NE(trol, nullptr);
+  dev_mode = true;
+  kliknij_pole(20, 20);
+  ASSERT_EQ(stan.armia_glowna->zwroc_aktywna(), rycerz);
+  rycerz->zmien_punkty_ruchu(0);
+  for (int i = 0; i < 3; ++i) r.klatka();
+  EXPECT_EQ(rycerz->aktualny_stan(), 1) << "no points, still selected";
+  // Onto an enemy's field: no fight, the grid then names only the moved unit there.
+  const int zycie_trola = trol->pobierz_punkty_zycia();
+  rozkaz_na_pole(24, 22);
+  EXPECT_EQ(rycerz->pobierz_x(), 24);
+  EXPECT_EQ(rycerz->pobierz_y(), 22);
+  EXPECT_EQ(stan.siatka->pobierz_jednostke(24, 22), rycerz);
+  EXPECT_EQ(stan.siatka->pobierz_jednostke(20, 20), nullptr);
+  EXPECT_EQ(trol->pobierz_punkty_zycia(), zycie_trola);
+  rozkaz_na_pole(22, 18);  // water
+  EXPECT_EQ(rycerz->pobierz_x(), 22);
+  EXPECT_EQ(stan.siatka->pobierz_jednostke(22, 18), rycerz);
+
+  // O builds a town of the side on turn on the free building field; a taken field, or
+  // developer mode off, builds nothing.
+  const int wezly = stan.armia_glowna->liczba_wezlow();
+  key[KEY_O] = 1;
+  r.klatka();
+  key[KEY_O] = 0;
+  jednostka* miasto = stan.siatka->pobierz_jednostke(10, 10);
+  ASSERT_NE(miasto, nullptr);
+  EXPECT_EQ(miasto->pobierz_wyglad(), pole_miasto_1);
+  EXPECT_EQ(miasto->pobierz_gracz(), 1);
+  key[KEY_N] = 1;
+  r.klatka();
+  key[KEY_N] = 0;
+  EXPECT_EQ(stan.armia_glowna->liczba_wezlow(), wezly + 1);
+  stan.siatka->zeruj_pole(10, 10);
+  dev_mode = false;
+  key[KEY_M] = 1;
+  r.klatka();
+  key[KEY_M] = 0;
+  EXPECT_EQ(stan.armia_glowna->liczba_wezlow(), wezly + 1);
+  // Out of developer mode the unit without points is done.
+  r.klatka();
+  EXPECT_EQ(rycerz->aktualny_stan(), 2);
+}
+
 TEST_F(RozgrywkaTest, FramesPerSecondCounterStartsAtZero) {
   rozgrywka& r = start();
   MIERZ_FPS = true;
