@@ -5,20 +5,19 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "almp3.h"
+#include "wspolne_bench.h"
 
 namespace {
 
 std::vector<char> wczytaj_utwor() {
   std::vector<char> dane;
-  if (chdir(GRA_KATALOG_ZRODEL) != 0) return dane;
-  install_allegro(SYSTEM_NONE, &errno, atexit);
+  przygotuj_bench();
   install_sound(DIGI_NONE, MIDI_NONE, nullptr);
   FILE* f = std::fopen("Pliki_danych/muzyka/menu.mp3", "rb");
   if (!f) return dane;

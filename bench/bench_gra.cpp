@@ -2,11 +2,6 @@
 // turn as the number of units grows, each compared with one plain full-screen blit.
 #include <allegro.h>
 #include <benchmark/benchmark.h>
-#include <loadpng.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
 
 #include "armia.h"
 #include "globalne.h"
@@ -17,6 +12,7 @@
 #include "menu.h"
 #include "plik_gry.h"
 #include "rozgrywka.h"
+#include "wspolne_bench.h"
 #include "zdarzenia.h"
 
 namespace {
@@ -28,27 +24,9 @@ long zegar_krokowy() { return zegar_testowy += 100; }
 void przygotuj() {
   static bool gotowe = false;
   if (gotowe) return;
-  if (chdir(GRA_KATALOG_ZRODEL) != 0) std::abort();
-  set_uformat(U_ASCII);
-  install_allegro(SYSTEM_NONE, &errno, atexit);
-  set_color_depth(32);
-  set_color_conversion(COLORCONV_KEEP_ALPHA);
-  register_png_file_type();
+  przygotuj_bench();
   set_config_file("gm_en.cfg");
   gotowe = true;
-}
-
-double czas_blitu() {
-  BITMAP* a = create_bitmap(1024, 768);
-  BITMAP* b = create_bitmap(1024, 768);
-  clear_to_color(a, makecol(10, 20, 30));
-  const int n = 200;
-  long start = zegar_scienny_ms();
-  for (int i = 0; i < n; ++i) blit(a, b, 0, 0, 0, 0, 1024, 768);
-  double ms = double(zegar_scienny_ms() - start) / n;
-  destroy_bitmap(a);
-  destroy_bitmap(b);
-  return ms > 0 ? ms : 0.001;
 }
 
 struct gra_testowa {
@@ -96,7 +74,7 @@ void BM_KlatkaGry(benchmark::State& s) {
   ai = 0;
   godzina = 20.0f;
   gra_testowa g(0);
-  double blit_ms = czas_blitu();
+  double blit_ms = ms_pelnego_blitu();
   long start = zegar_scienny_ms();
   for (auto _ : s) g.r->klatka();
   double klatka_ms = double(zegar_scienny_ms() - start) / double(s.iterations());

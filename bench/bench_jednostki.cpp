@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -41,8 +40,7 @@ std::unique_ptr<mapa> zbuduj_teren(grafika* g, bool mieszany) {
 
 grafika* atrapa() {
   static grafika* g = [] {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
-    set_color_depth(32);
+    uruchom_bez_ekranu();
     return new grafika(tryb_grafiki::atrapa);
   }();
   return g;

@@ -2,11 +2,11 @@
 // pictures and the real font with Allegro memory bitmaps, the way the game draws them, and
 // saves both as PNG: pokaz_ekran <data root> <output folder>
 #include <allegro.h>
-#include <loadpng.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <string>
+
+#include "grafika.h"
 
 namespace {
 
@@ -109,11 +109,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: pokaz_ekran <data root> <output folder>\n");
     return 2;
   }
-  install_allegro(SYSTEM_NONE, &errno, atexit);
-  _png_screen_gamma = 0.0;
-  set_color_depth(32);
-  set_color_conversion(COLORCONV_KEEP_ALPHA);
-  register_png_file_type();
+  uruchom_bez_ekranu();
   obrazy o;
   if (!wczytaj_wszystko(argv[1], o)) return 1;
   BITMAP* bufor = create_bitmap(1024, 768);

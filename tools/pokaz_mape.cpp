@@ -5,7 +5,6 @@
 #include <allegro.h>
 #include <loadpng.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -64,10 +63,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string wyjscie = argv[1];
-  install_allegro(SYSTEM_NONE, &errno, atexit);
-  set_color_depth(32);
-  set_color_conversion(COLORCONV_KEEP_ALPHA);
-  register_png_file_type();
+  uruchom_bez_ekranu();
   std::unique_ptr<grafika> g;
   if (exists(ARKUSZ)) g.reset(new grafika(tryb_grafiki::pamiec));
   else g.reset(new grafika_plaska());

@@ -17,6 +17,16 @@ long zegar_scienny_ms() {
   return long(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
+void uruchom_bez_ekranu() {
+  if (system_driver) return;
+  set_uformat(U_ASCII);
+  install_allegro(SYSTEM_NONE, &errno, atexit);
+  set_color_depth(32);
+  set_color_conversion(COLORCONV_KEEP_ALPHA);
+  _png_screen_gamma = 0.0;
+  register_png_file_type();
+}
+
 namespace {
 
 // Every picture the game draws, in loading order, with the member that holds it.

@@ -26,13 +26,17 @@ enum typ_bitmapy {
 enum class tryb_grafiki {
   ekran,   // the real screen (library, input, sound, window or full screen)
   pamiec,  // headless: a memory back buffer and the sheets, no screen; the caller has
-           // installed the library with SYSTEM_NONE and set the colour depth
+           // started the library with uruchom_bez_ekranu()
   atrapa,  // nothing loaded and nothing drawn; for recording stand-ins in tests
 };
 
 // Millisecond clock used by the animation; replaceable in tests.
 typedef long (*zegar_ms)();
 long zegar_scienny_ms();
+
+// Starts the library without a screen, for tests, tools and benchmarks: ASCII texts, 32-bit
+// colour that keeps the sheets' alpha, PNG loading. Does nothing once the library runs.
+void uruchom_bez_ekranu();
 
 // The one object through which the game draws: back buffer, sheets, font, pointer and the
 // 10 Hz animation clock that paces redrawing and presenting.
