@@ -167,8 +167,9 @@ TEST(armia, tura_komputera_sie_konczy) {
   for (armia* w = s.armia_glowna->pobierz_nastepna(); w; w = w->pobierz_nastepna()) {
     jednostka* j = w->pobierz_jednostke();
     if (j->pobierz_punkty_zycia() > 0 && j->pobierz_wyglad() != pole_zamek_gracz_1 &&
-        j->pobierz_wyglad() != pole_zamek_gracz_2)
+        j->pobierz_wyglad() != pole_zamek_gracz_2) {
       EXPECT_NE(s.siatka->pobierz_jednostke(j->pobierz_x(), j->pobierz_y()), nullptr);
+    }
   }
   EXPECT_EQ(s.siatka->pobierz_jednostke(g.zamek(2)->pobierz_x(), g.zamek(2)->pobierz_y()), g.zamek(2));
 }

@@ -1,10 +1,8 @@
 #include "srodowisko.h"
 
 #include <allegro.h>
-#include <loadpng.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -15,12 +13,7 @@ void przygotuj_allegro() {
   if (gotowe) return;
   gotowe = true;
   if (chdir(GRA_KATALOG_ZRODEL) != 0) std::perror("chdir");
-  set_uformat(U_ASCII);
-  install_allegro(SYSTEM_NONE, &errno, atexit);
-  _png_screen_gamma = 0.0;
-  set_color_depth(32);
-  set_color_conversion(COLORCONV_KEEP_ALPHA);
-  register_png_file_type();
+  uruchom_bez_ekranu();
   set_config_file("gm_pl.cfg");
 }
 
@@ -63,9 +56,7 @@ void grafika_nagrywajaca::rysuj_pole(nazwa_pola pole, int x, int y, short warian
 
 void grafika_nagrywajaca::pisz(const char* tekst, int x, int y, int liczba, int kolor,
                                bool wysrodkuj, int szerokosc) {
-  wywolanie_rysowania w{"pisz", x, y, liczba, kolor, wysrodkuj ? 1 : 0};
-  w.tekst = tekst ? tekst : "(null)";
-  wywolania.push_back(w);
+  wywolania.push_back({"pisz", x, y, liczba, kolor, wysrodkuj ? 1 : 0, tekst ? tekst : "(null)"});
 }
 
 void grafika_nagrywajaca::prostokat(int x1, int y1, int x2, int y2, int kolor,

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grafika.h"
@@ -17,8 +18,11 @@ std::string wczytaj_plik(const std::string& sciezka);
 
 // One drawing call recorded by grafika_nagrywajaca.
 struct wywolanie_rysowania {
+  wywolanie_rysowania(std::string co_, int a_ = 0, int b_ = 0, int c_ = 0, int d_ = 0,
+                      int e_ = 0, std::string tekst_ = "")
+      : co(std::move(co_)), a(a_), b(b_), c(c_), d(d_), e(e_), tekst(std::move(tekst_)) {}
   std::string co;  // "pole", "bitmapa", "pisz", "prostokat", "noc", "czysc", "pokaz"
-  int a = 0, b = 0, c = 0, d = 0, e = 0;
+  int a, b, c, d, e;
   std::string tekst;
 };
 
