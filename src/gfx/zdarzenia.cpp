@@ -6,22 +6,20 @@ zdarzenia::zdarzenia(grafika* g) { (void)g; }
 
 void zdarzenia::odswiez() { odswiez_ze_stanem(mouse_b); }
 
+namespace {
+
+// One button's held and newly-pressed flags: a new press lasts exactly one pass, also when
+// the button is already up again by the next one.
+void odswiez_przycisk(bool wcisniety_teraz, int& wcisniety, int& klik) {
+  klik = wcisniety_teraz && !wcisniety ? 1 : 0;
+  wcisniety = wcisniety_teraz ? 1 : 0;
+}
+
+}  // namespace
+
 void zdarzenia::odswiez_ze_stanem(int b) {
-  // A newly pressed flag lasts exactly one pass, also when the button is already up again.
-  if (b & 1) {
-    l_klik = l_wcisniety ? 0 : 1;
-    l_wcisniety = 1;
-  } else {
-    l_wcisniety = 0;
-    l_klik = 0;
-  }
-  if (b & 2) {
-    p_klik = p_wcisniety ? 0 : 1;
-    p_wcisniety = 1;
-  } else {
-    p_wcisniety = 0;
-    p_klik = 0;
-  }
+  odswiez_przycisk((b & 1) != 0, l_wcisniety, l_klik);
+  odswiez_przycisk((b & 2) != 0, p_wcisniety, p_klik);
   poprzedni_l = stan_l;
   stan_l = b;
   l_zwolnienie = !(stan_l & 1) && (poprzedni_l & 1);
