@@ -61,41 +61,25 @@ class RozgrywkaTest : public ::testing::Test {
     gra_trwa->ustaw_oddawanie_procesora(false);
     return *gra_trwa;
   }
-  // A left click (press, then release in the next frame) at a screen point.
-  void kliknij(int x, int y) {
+  // A press of a mouse button (1 left, 2 right: the order button) at a screen point, released
+  // in the next frame.
+  void nacisnij(int x, int y, int przycisk) {
     mouse_x = x;
     mouse_y = y;
-    mouse_b = 1;
+    mouse_b = przycisk;
     gra_trwa->klatka();
     mouse_b = 0;
     gra_trwa->klatka();
   }
-  // A right click (press, then release) at a screen point: the order button.
-  void rozkaz(int x, int y) {
-    mouse_x = x;
-    mouse_y = y;
-    mouse_b = 2;
-    gra_trwa->klatka();
-    mouse_b = 0;
-    gra_trwa->klatka();
-  }
-  // The centre of a map field on the screen, for the view as it stands.
-  void srodek_pola(int fx, int fy, int& px, int& py) {
+  void kliknij(int x, int y) { nacisnij(x, y, 1); }
+  // The same on the centre of a map field, for the view as it stands.
+  void nacisnij_pole(int fx, int fy, int przycisk) {
     punkt s = stan.teren->start_ekranu();
     int c = fx - int(s.rx()), r = fy - int(s.ry());
-    px = c * 40 + (r % 2) * 20 - 11 + 20;
-    py = r * 30 + 2 + 20;
+    nacisnij(c * 40 + (r % 2) * 20 - 11 + 20, r * 30 + 2 + 20, przycisk);
   }
-  void kliknij_pole(int fx, int fy) {
-    int px, py;
-    srodek_pola(fx, fy, px, py);
-    kliknij(px, py);
-  }
-  void rozkaz_na_pole(int fx, int fy) {
-    int px, py;
-    srodek_pola(fx, fy, px, py);
-    rozkaz(px, py);
-  }
+  void kliknij_pole(int fx, int fy) { nacisnij_pole(fx, fy, 1); }
+  void rozkaz_na_pole(int fx, int fy) { nacisnij_pole(fx, fy, 2); }
   void kliknij_przycisk(int nr) {
     przycisk* p = gra_trwa->pobierz_przycisk(nr);
     kliknij(p->pobierz_x() + 50, p->pobierz_y() + 10);
