@@ -15,6 +15,10 @@ const int MAKS_POZIOM = 11;
 // Width in pixels (0..43) of the health bar of a unit with zycie of d_zycie hit points.
 int szerokosc_paska_zycia(int zycie, int d_zycie);
 
+// Whether the hour is the side's own time of day, when it fights better: side 1 by day
+// (9..19), side 2 by night (20..23 and 0..8). At 8.5 and 19.5 it is nobody's.
+bool czy_pora_strony(int gracz, float godzina);
+
 // Every piece on the battlefield: creatures, workers, towers, towns and castles. The kind
 // classes (rodzaje.h) only construct; every operation is virtual.
 class jednostka {

@@ -39,12 +39,6 @@ const modyfikator_terenu modyfikatory_terenu[] = {
     {'5', 0.2f, 0.35f, -0.3f},
 };
 
-bool czy_pora_obrony(int gracz, float g) {
-  if (gracz == 1) return g >= 9 && g <= 19;
-  if (gracz == 2) return (g >= 20 && g <= 23) || (g >= 0 && g <= 8);
-  return false;
-}
-
 int kolor_modyfikatora(float m) {
   if (m > 0) return makecol(0, 200, 0);
   if (m < 0) return makecol(200, 0, 0);
@@ -73,7 +67,7 @@ void jednostka::modyfikatory_panelu(float& m_atak, float& m_obrona, float& m_zwi
       m_zwinnosc = t.zwinnosc;
     }
   if (x != -1 && y != -1 && sprawdz_sasiadow("przyjaciel")) m_obrona = m_obrona + 0.1f;
-  if (czy_pora_obrony(nr_gracza, godzina)) m_obrona = m_obrona + 0.05f;
+  if (czy_pora_strony(nr_gracza, godzina)) m_obrona = m_obrona + 0.05f;
 }
 
 void jednostka::rysuj() {

@@ -19,12 +19,7 @@ short suma_16(int a, int b) {
   return (short)(v > SHRT_MAX ? SHRT_MAX : (v < SHRT_MIN ? SHRT_MIN : v));
 }
 
-// Side 1 fights better by day (9..19), side 2 by night (20..23 and 0..8).
-double premia_czasu(int strona, float h) {
-  const bool dzien = h >= 9.0f && h <= 19.0f;
-  const bool noc = (h >= 20.0f && h <= 23.0f) || (h >= 0.0f && h <= 8.0f);
-  return ((strona == 1 && dzien) || (strona == 2 && noc)) ? 0.05 : 0.0;
-}
+double premia_czasu(int strona, float h) { return czy_pora_strony(strona, h) ? 0.05 : 0.0; }
 
 // How the field a fighter stands on changes its defence and attack.
 struct wplyw_terenu {
@@ -61,6 +56,12 @@ int cios(float atak, float obrona) {
 }
 
 }  // namespace
+
+bool czy_pora_strony(int gracz, float h) {
+  if (gracz == 1) return h >= 9.0f && h <= 19.0f;
+  if (gracz == 2) return (h >= 20.0f && h <= 23.0f) || (h >= 0.0f && h <= 8.0f);
+  return false;
+}
 
 int jednostka::obsluga() {
   if ((punkty_ruchu < 1 && !dev_mode) || punkty_zycia < 1) stan = 2;
