@@ -58,16 +58,6 @@ struct gra_testowa {
   }
 };
 
-void BM_PelnyBlit(benchmark::State& s) {
-  przygotuj();
-  BITMAP* a = create_bitmap(1024, 768);
-  BITMAP* b = create_bitmap(1024, 768);
-  for (auto _ : s) blit(a, b, 0, 0, 0, 0, 1024, 768);
-  destroy_bitmap(a);
-  destroy_bitmap(b);
-}
-BENCHMARK(BM_PelnyBlit)->Unit(benchmark::kMillisecond);
-
 // One frame of a human's turn with a full redraw: terrain, units, night, frame, panel.
 void BM_KlatkaGry(benchmark::State& s) {
   przygotuj();

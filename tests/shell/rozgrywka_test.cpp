@@ -95,6 +95,14 @@ class RozgrywkaTest : public ::testing::Test {
     return false;
   }
   jednostka* pierwsza(nazwa_pola r) { return stan.armia_glowna->zwroc_jednostke(r); }
+  // Makes j the active unit by walking through the army's selection of the side on turn.
+  bool uczyn_aktywna(jednostka* j) {
+    while (stan.armia_glowna->zwroc_aktywna() && stan.armia_glowna->zwroc_aktywna() != j) {
+      stan.armia_glowna->zwroc_aktywna()->zmien_stan(2);
+      stan.armia_glowna->zaznacz_pierwsza(stan.aktywny_gracz);
+    }
+    return stan.armia_glowna->zwroc_aktywna() == j;
+  }
 
   grafika_nagrywajaca ekran;
   zdarzenia wejscie{&ekran};
@@ -238,12 +246,7 @@ TEST_F(RozgrywkaTest, WoundedUnitBesideItsTownIsOfferedHealing) {
   rozgrywka& r = start();
   jednostka* rycerz = pierwsza(pole_rycerz);
   rycerz->zmien_punkty_zycia(rycerz->pobierz_d_punkty_zycia() / 2);
-  // Make the knight the active unit by walking through the chain's selection.
-  while (stan.armia_glowna->zwroc_aktywna() && stan.armia_glowna->zwroc_aktywna() != rycerz) {
-    stan.armia_glowna->zwroc_aktywna()->zmien_stan(2);
-    stan.armia_glowna->zaznacz_pierwsza(1);
-  }
-  ASSERT_EQ(stan.armia_glowna->zwroc_aktywna(), rycerz);
+  ASSERT_TRUE(uczyn_aktywna(rycerz));
   ekran.wyczysc();
   r.klatka();
   EXPECT_TRUE(narysowano_przycisk(400, 700));
@@ -262,11 +265,7 @@ TEST_F(RozgrywkaTest, WorkerBesideItsDamagedCastleIsOfferedRepairAndTraining) {
   rozgrywka& r = start();
   jednostka* robotnik = pierwsza(pole_robotnik_1);
   jednostka* zamek = pierwsza(pole_zamek_gracz_1);
-  while (stan.armia_glowna->zwroc_aktywna() && stan.armia_glowna->zwroc_aktywna() != robotnik) {
-    stan.armia_glowna->zwroc_aktywna()->zmien_stan(2);
-    stan.armia_glowna->zaznacz_pierwsza(1);
-  }
-  ASSERT_EQ(stan.armia_glowna->zwroc_aktywna(), robotnik);
+  ASSERT_TRUE(uczyn_aktywna(robotnik));
   ekran.wyczysc();
   r.klatka();
   EXPECT_FALSE(narysowano_przycisk(620, 700)) << "an undamaged castle needs no repair";
