@@ -1,7 +1,8 @@
 # The whole path in a real window: the main menu shows its background, panel and buttons;
 # the maps screen shows the four thumbnails; new game opens the battlefield; ending turns
 # lets the computer play; the in-game menu saves into slot 1; quitting ends with status -1;
-# a second start loads the saved game from the saved-games screen.
+# a second start loads the saved game from the saved-games screen, and it saves again into
+# the same file; the same game late in the evening is shaded dark over the map only.
 set -u
 GRA=$1
 ZRODLA=$2
@@ -57,5 +58,30 @@ sleep 2
 kill -0 "$PID_GRY" 2>/dev/null || blad "loading slot 1 ended the game"
 zrzut "$KATALOG/wczytana.png"
 [ "$(liczba_kolorow "$KATALOG/wczytana.png" 1024x583+0+0)" -gt 100 ] || blad "the loaded game looks empty"
+# The loaded game is the one saved: saved again into slot 2, it is the same file.
+kliknij $((400 + 50)) $((740 + 10))
+kliknij $((455 + 50)) $((230 + 10))   # save 2
+sleep 0.5
+cmp -s "$KATALOG/Zapisane_gry/1.sav" "$KATALOG/Zapisane_gry/2.sav" ||
+  blad "the loaded game differs from the saved one"
+
+# The same game at ten in the evening, from slot 3: the battlefield lies in the dark, the
+# panel below it does not.
+awk 'NR == 1 { $3 = "22.000000" } { print }' "$KATALOG/Zapisane_gry/1.sav" >"$KATALOG/Zapisane_gry/3.sav"
+kliknij $((400 + 50)) $((740 + 10))
+kliknij $((455 + 50)) $((410 + 10))   # exit
+kliknij $((320 + 70 + 50)) $((216 + 125 + 10))
+[ "$(czekaj_na_koniec 10)" = 255 ] || blad "the second quit did not end the game"
+uruchom_gre || blad "third start"
+kliknij $((GX + 50)) $((GY + 10))
+kliknij $((678 + 50)) $((380 + 10))   # slot 3
+sleep 2
+kill -0 "$PID_GRY" 2>/dev/null || blad "loading slot 3 ended the game"
+zrzut "$KATALOG/noc.png"
+DZIEN=$(jasnosc "$KATALOG/wczytana.png" 1024x583+0+0)
+NOC=$(jasnosc "$KATALOG/noc.png" 1024x583+0+0)
+[ $((NOC * 10)) -lt $((DZIEN * 8)) ] || blad "the night ($NOC) is not darker than the day ($DZIEN)"
+[ "$(jasnosc "$KATALOG/noc.png" 1024x185+0+583)" -ge $(( $(jasnosc "$KATALOG/wczytana.png" 1024x185+0+583) - 3 )) ] ||
+  blad "the night shading reached the command panel"
 [ -n "${GRA_ZRZUTY:-}" ] && cp "$KATALOG"/*.png "$GRA_ZRZUTY"/
 echo "PASS"

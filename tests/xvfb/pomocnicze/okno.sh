@@ -61,6 +61,11 @@ kolor() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
+# jasnosc FILE geometry: mean brightness of a part of the picture, 0 to 100.
+jasnosc() {
+  convert "$1" -crop "$2" +repage -colorspace Gray -format "%[fx:int(100*mean)]" info:
+}
+
 # wartosc_cfg FILE SECTION KEY: a value from a configuration file.
 wartosc_cfg() {
   awk -v s="[$2]" -v k="$3" '
