@@ -98,6 +98,20 @@ armia* wezel(armia* glowa, int nr) {
 // the selected unit spends at least one point (a move, a fight, or an order that came to
 // nothing), so the turn must end within the points its units hold, those bought during the
 // turn included, plus a few frames of margin. Returns the frames the turn took.
+// A headless game on a shipped battlefield, its clock stepping 37 ms a reading.
+struct gra_na_mapie {
+  grafika ekran{tryb_grafiki::pamiec};
+  zdarzenia wejscie{&ekran};
+  menu okna{&ekran};
+  stan_gry stan;
+  gra_na_mapie() {
+    ekran.ustaw_zegar(zegar_krokowy);
+    stan.ekran = &ekran;
+    stan.wejscie = &wejscie;
+  }
+  bool wczytaj(int mapa_nr, char* blad) { return wczytaj_gre(plik_wyboru(5 + mapa_nr), stan, blad); }
+};
+
 long tura_komputera(rozgrywka& r, stan_gry& s, int mapa_nr, int tura) {
   const int gracz = s.aktywny_gracz;
   long granica = punkty_strony(s.armia_glowna, gracz) + 50;
@@ -126,18 +140,13 @@ TEST(DlugaGra, ComputerAgainstComputerOnEveryMapKeepsTheGameWhole) {
   dev_mode = false;
   const int TURY = 120;
   for (int mapa_nr = 1; mapa_nr <= 4; ++mapa_nr) {
-    grafika ekran(tryb_grafiki::pamiec);
-    ekran.ustaw_zegar(zegar_krokowy);
-    zdarzenia wejscie(&ekran);
-    menu okna(&ekran);
-    stan_gry stan;
-    stan.ekran = &ekran;
-    stan.wejscie = &wejscie;
+    gra_na_mapie g;
     char blad[256];
-    ASSERT_TRUE(wczytaj_gre(plik_wyboru(5 + mapa_nr), stan, blad)) << blad;
+    ASSERT_TRUE(g.wczytaj(mapa_nr, blad)) << blad;
+    stan_gry& stan = g.stan;
     const int na_poczatku = stan.armia_glowna->liczba_wezlow();
     {
-      rozgrywka r(stan, &okna, false);
+      rozgrywka r(stan, &g.okna, false);
       r.ustaw_oddawanie_procesora(false);
       int tura = 0;
       long klatki = 0;
@@ -444,15 +453,10 @@ TEST(DlugaGra, ComputerAgainstARandomClickerOnEveryMapKeepsTheGameWhole) {
   int zakupy = 0;
   for (int mapa_nr = 1; mapa_nr <= 4; ++mapa_nr) {
     const auto poczatek = std::chrono::steady_clock::now();
-    grafika ekran(tryb_grafiki::pamiec);
-    ekran.ustaw_zegar(zegar_krokowy);
-    zdarzenia wejscie(&ekran);
-    menu okna(&ekran);
-    stan_gry stan;
-    stan.ekran = &ekran;
-    stan.wejscie = &wejscie;
+    gra_na_mapie g;
     char blad[256];
-    ASSERT_TRUE(wczytaj_gre(plik_wyboru(5 + mapa_nr), stan, blad)) << blad;
+    ASSERT_TRUE(g.wczytaj(mapa_nr, blad)) << blad;
+    stan_gry& stan = g.stan;
     // The computer takes the second side on the first two maps and the first on the others.
     ai = short(mapa_nr <= 2 ? 2 : 1);
     const int czlowiek = 3 - ai;
@@ -460,7 +464,7 @@ TEST(DlugaGra, ComputerAgainstARandomClickerOnEveryMapKeepsTheGameWhole) {
     mouse_y = 300;
     mouse_b = 0;
     {
-      rozgrywka r(stan, &okna, false);
+      rozgrywka r(stan, &g.okna, false);
       r.ustaw_oddawanie_procesora(false);
       gracz_losowy losowy(r, stan, czlowiek, 7919u * unsigned(mapa_nr), mapa_nr);
       int tura = 0;
