@@ -16,6 +16,23 @@ NX=$(wartosc_cfg "$CFG" button_nowagra x); NY=$(wartosc_cfg "$CFG" button_nowagr
 MX=$(wartosc_cfg "$CFG" button_wczytajmape x); MY=$(wartosc_cfg "$CFG" button_wczytajmape y)
 GX=$(wartosc_cfg "$CFG" button_wczytajgre x); GY=$(wartosc_cfg "$CFG" button_wczytajgre y)
 
+# Quits through the in-game menu and its confirmation: the game ends with status -1.
+wyjdz_z_gry() {
+  kliknij $((400 + 50)) $((740 + 10))   # options: the in-game menu
+  kliknij $((455 + 50)) $((410 + 10))   # exit
+  kliknij $((320 + 70 + 50)) $((216 + 125 + 10))  # ok
+  [ "$(czekaj_na_koniec 10)" = 255 ] || blad "quitting did not end the game with status -1"
+}
+
+# Starts the game and loads saved slot N (1..5) from the saved-games screen.
+wczytaj_slot() {
+  uruchom_gre || blad "start for slot $1"
+  kliknij $((GX + 50)) $((GY + 10))
+  kliknij $((678 + 50)) $((320 + 30 * ($1 - 1) + 10))
+  sleep 2
+  kill -0 "$PID_GRY" 2>/dev/null || blad "loading slot $1 ended the game"
+}
+
 uruchom_gre || blad "start"
 zrzut "$KATALOG/menu.png"
 [ "$(liczba_kolorow "$KATALOG/menu.png")" -gt 200 ] || blad "the main menu looks empty"
@@ -46,16 +63,8 @@ kliknij $((400 + 50)) $((740 + 10))   # options: the in-game menu
 kliknij $((455 + 50)) $((200 + 10))   # save 1
 sleep 0.5
 [ -s "$KATALOG/Zapisane_gry/1.sav" ] || blad "slot 1 was not written"
-kliknij $((400 + 50)) $((740 + 10))
-kliknij $((455 + 50)) $((410 + 10))   # exit
-kliknij $((320 + 70 + 50)) $((216 + 125 + 10))  # ok
-[ "$(czekaj_na_koniec 10)" = 255 ] || blad "quitting did not end the game with status -1"
-
-uruchom_gre || blad "second start"
-kliknij $((GX + 50)) $((GY + 10))
-kliknij $((678 + 50)) $((320 + 10))   # slot 1
-sleep 2
-kill -0 "$PID_GRY" 2>/dev/null || blad "loading slot 1 ended the game"
+wyjdz_z_gry
+wczytaj_slot 1
 zrzut "$KATALOG/wczytana.png"
 [ "$(liczba_kolorow "$KATALOG/wczytana.png" 1024x583+0+0)" -gt 100 ] || blad "the loaded game looks empty"
 # The loaded game is the one saved: saved again into slot 2, it is the same file.
@@ -68,15 +77,8 @@ cmp -s "$KATALOG/Zapisane_gry/1.sav" "$KATALOG/Zapisane_gry/2.sav" ||
 # The same game at ten in the evening, from slot 3: the battlefield lies in the dark, the
 # panel below it does not.
 awk 'NR == 1 { $3 = "22.000000" } { print }' "$KATALOG/Zapisane_gry/1.sav" >"$KATALOG/Zapisane_gry/3.sav"
-kliknij $((400 + 50)) $((740 + 10))
-kliknij $((455 + 50)) $((410 + 10))   # exit
-kliknij $((320 + 70 + 50)) $((216 + 125 + 10))
-[ "$(czekaj_na_koniec 10)" = 255 ] || blad "the second quit did not end the game"
-uruchom_gre || blad "third start"
-kliknij $((GX + 50)) $((GY + 10))
-kliknij $((678 + 50)) $((380 + 10))   # slot 3
-sleep 2
-kill -0 "$PID_GRY" 2>/dev/null || blad "loading slot 3 ended the game"
+wyjdz_z_gry
+wczytaj_slot 3
 zrzut "$KATALOG/noc.png"
 DZIEN=$(jasnosc "$KATALOG/wczytana.png" 1024x583+0+0)
 NOC=$(jasnosc "$KATALOG/noc.png" 1024x583+0+0)
