@@ -21,6 +21,7 @@
 #include "mapa_jednostek.h"
 #include "menu.h"
 #include "plik_gry.h"
+#include "pomoc_rozgrywki.h"
 #include "przycisk.h"
 #include "rozgrywka.h"
 #include "srodowisko.h"
@@ -78,14 +79,20 @@ void sprawdz_spojnosc(const stan_gry& s, const std::string& miejsce) {
   ASSERT_LE(godzina, 23.0f) << miejsce;
 }
 
+// A side's live units, from the given node of the army chain on.
+std::vector<jednostka*> zywe_strony(armia* od, int gracz) {
+  std::vector<jednostka*> w;
+  for (armia* a = od; a; a = a->pobierz_nastepna()) {
+    jednostka* j = a->pobierz_jednostke();
+    if (j && j->pobierz_gracz() == gracz && j->pobierz_punkty_zycia() >= 1) w.push_back(j);
+  }
+  return w;
+}
+
 // Movement points held by a side's live units, from the given node of the chain on.
 int punkty_strony(armia* od, int gracz) {
   int suma = 0;
-  for (armia* w = od; w; w = w->pobierz_nastepna()) {
-    jednostka* j = w->pobierz_jednostke();
-    if (j && j->pobierz_gracz() == gracz && j->pobierz_punkty_zycia() >= 1)
-      suma += j->pobierz_punkty_ruchu();
-  }
+  for (jednostka* j : zywe_strony(od, gracz)) suma += j->pobierz_punkty_ruchu();
   return suma;
 }
 
@@ -94,10 +101,6 @@ armia* wezel(armia* glowa, int nr) {
   return glowa;
 }
 
-// One computer turn, frame by frame, with the game checked after every frame. In each frame
-// the selected unit spends at least one point (a move, a fight, or an order that came to
-// nothing), so the turn must end within the points its units hold, those bought during the
-// turn included, plus a few frames of margin. Returns the frames the turn took.
 // A headless game on a shipped battlefield, its clock stepping 37 ms a reading.
 struct gra_na_mapie {
   grafika ekran{tryb_grafiki::pamiec};
@@ -109,9 +112,15 @@ struct gra_na_mapie {
     stan.ekran = &ekran;
     stan.wejscie = &wejscie;
   }
-  bool wczytaj(int mapa_nr, char* blad) { return wczytaj_gre(plik_wyboru(5 + mapa_nr), stan, blad); }
+  bool wczytaj(int mapa_nr, char* blad) {
+    return wczytaj_gre(plik_wyboru(5 + mapa_nr), stan, blad);
+  }
 };
 
+// One computer turn, frame by frame, with the game checked after every frame. In each frame
+// the selected unit spends at least one point (a move, a fight, or an order that came to
+// nothing), so the turn must end within the points its units hold, those bought during the
+// turn included, plus a few frames of margin. Returns the frames the turn took.
 long tura_komputera(rozgrywka& r, stan_gry& s, int mapa_nr, int tura) {
   const int gracz = s.aktywny_gracz;
   long granica = punkty_strony(s.armia_glowna, gracz) + 50;
@@ -234,8 +243,9 @@ class gracz_losowy {
     if (!czy_na_mapie(fx, fy) || c < PIERWSZA_KOLUMNA || c > OSTATNIA_KOLUMNA ||
         w < PIERWSZY_WIERSZ || w > OSTATNI_WIERSZ)
       return false;
-    px = c * 40 + (w % 2) * 20 - 11 + 20;
-    py = w * 30 + 2 + 20;
+    const punkt_ekranu e = srodek_pola_w_widoku(c, w);
+    px = e.x;
+    py = e.y;
     return true;
   }
 
@@ -260,14 +270,7 @@ class gracz_losowy {
     klik_punktu(p->pobierz_x(), p->pobierz_y());
   }
 
-  std::vector<jednostka*> wlasne_zywe() const {
-    std::vector<jednostka*> w;
-    for (armia* a = s.armia_glowna; a; a = a->pobierz_nastepna()) {
-      jednostka* j = a->pobierz_jednostke();
-      if (j && j->pobierz_gracz() == strona && j->pobierz_punkty_zycia() >= 1) w.push_back(j);
-    }
-    return w;
-  }
+  std::vector<jednostka*> wlasne_zywe() const { return zywe_strony(s.armia_glowna, strona); }
 
   void wybierz_akcje() {
     // After the view moved, one still frame lets the game draw it before anything is aimed.
@@ -321,9 +324,7 @@ class gracz_losowy {
     int px, py;
     if (los_z(0, 1) == 0) {
       std::vector<jednostka*> bliscy;
-      for (armia* w = s.armia_glowna; w; w = w->pobierz_nastepna()) {
-        jednostka* j = w->pobierz_jednostke();
-        if (!j || j->pobierz_gracz() != 3 - strona || j->pobierz_punkty_zycia() < 1) continue;
+      for (jednostka* j : zywe_strony(s.armia_glowna, 3 - strona)) {
         if (std::abs(j->pobierz_x() - ax) <= 4 && std::abs(j->pobierz_y() - ay) <= 4 &&
             punkt_pola(j->pobierz_x(), j->pobierz_y(), px, py))
           bliscy.push_back(j);
@@ -427,11 +428,7 @@ class gracz_losowy {
 
   long zycie_strony(int g) const {
     long suma = 0;
-    for (armia* w = s.armia_glowna; w; w = w->pobierz_nastepna()) {
-      jednostka* j = w->pobierz_jednostke();
-      if (j && j->pobierz_gracz() == g && j->pobierz_punkty_zycia() > 0)
-        suma += j->pobierz_punkty_zycia();
-    }
+    for (jednostka* j : zywe_strony(s.armia_glowna, g)) suma += j->pobierz_punkty_zycia();
     return suma;
   }
 

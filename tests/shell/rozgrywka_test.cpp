@@ -13,6 +13,7 @@
 #include "mapa.h"
 #include "mapa_jednostek.h"
 #include "menu.h"
+#include "pomoc_rozgrywki.h"
 #include "przycisk.h"
 #include "rozgrywka.h"
 #include "srodowisko.h"
@@ -75,8 +76,8 @@ class RozgrywkaTest : public ::testing::Test {
   // The same on the centre of a map field, for the view as it stands.
   void nacisnij_pole(int fx, int fy, int przycisk) {
     punkt s = stan.teren->start_ekranu();
-    int c = fx - int(s.rx()), r = fy - int(s.ry());
-    nacisnij(c * 40 + (r % 2) * 20 - 11 + 20, r * 30 + 2 + 20, przycisk);
+    const punkt_ekranu e = srodek_pola_w_widoku(fx - int(s.rx()), fy - int(s.ry()));
+    nacisnij(e.x, e.y, przycisk);
   }
   void kliknij_pole(int fx, int fy) { nacisnij_pole(fx, fy, 1); }
   void rozkaz_na_pole(int fx, int fy) { nacisnij_pole(fx, fy, 2); }
