@@ -12,10 +12,12 @@
 
 namespace {
 
-int cios(int atak, int obrona) {
+// One blow's damage from its three draws, for the attack and defence the fight must use:
+// a block when the first draw is below the defence, divisors cut toward zero.
+int cios(double atak, double obrona) {
   const int r1 = std::rand() % 100, r2 = std::rand(), r3 = std::rand();
-  int o = r2 % atak;
-  if (r1 < obrona) o -= r3 % obrona;
+  int o = r2 % (int)atak;
+  if (r1 < obrona) o -= r3 % (int)obrona;
   return o < 0 ? 0 : o;
 }
 
@@ -81,14 +83,8 @@ const przypadek_walki PRZYPADKI_WALKI[] = {
 
 // Losses of A and D over the six draws of one fight, from the values the fight must use.
 void oczekiwane_straty(double aa, double oa, double ad, double od, int& na_a, int& na_d) {
-  auto cios_z = [](double atak, double obrona) {
-    const int r1 = std::rand() % 100, r2 = std::rand(), r3 = std::rand();
-    int o = r2 % (int)atak;
-    if (r1 < obrona) o -= r3 % (int)obrona;
-    return o < 0 ? 0 : o;
-  };
-  na_d = cios_z(aa, od);
-  na_a = cios_z(ad, oa);
+  na_d = cios(aa, od);
+  na_a = cios(ad, oa);
 }
 
 TEST(walka, teren_sasiedzi_i_pora_dnia_zmieniaja_sily) {
