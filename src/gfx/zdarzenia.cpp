@@ -28,6 +28,19 @@ void zdarzenia::odswiez_ze_stanem(int b) {
   p_zwolnienie = !(stan_p & 2) && (poprzedni_p & 2);
 }
 
+static_assert(KEY_MAX <= zdarzenia::LICZBA_KLAWISZY, "every key of the library has a slot");
+
+void zdarzenia::odswiez_klawisze() { odswiez_klawisze_ze_stanem(key); }
+
+void zdarzenia::odswiez_klawisze_ze_stanem(const volatile char* stan) {
+  for (int k = 0; k < KEY_MAX; ++k) {
+    if (!stan[k])
+      klawisze[k] = 0;
+    else
+      klawisze[k] = klawisze[k] ? 1 : 2;
+  }
+}
+
 void zdarzenia::zeruj() {
   l_wcisniety = l_klik = p_wcisniety = p_klik = l_zwolnienie = p_zwolnienie = 0;
 }

@@ -17,6 +17,14 @@ class zdarzenia {
   void wyswietl_okno(short numer) { otwarte_okno = numer; }
   int zwroc_okno() const { return otwarte_okno; }
   void zeruj();
+  // Samples the keyboard once a pass. A key counts as pressed only in the pass it went down,
+  // so whatever toggles, writes or starts something acts once per press.
+  void odswiez_klawisze();
+  // The same with a given key-state array of LICZBA_KLAWISZY entries, for tests.
+  void odswiez_klawisze_ze_stanem(const volatile char* stan);
+  bool nacisniety(int klawisz) const { return czy_klawisz(klawisz) && klawisze[klawisz] > 1; }
+  bool wcisniety(int klawisz) const { return czy_klawisz(klawisz) && klawisze[klawisz] != 0; }
+  static const int LICZBA_KLAWISZY = 128;
   // Forgets this pass's presses and releases but not which buttons are held, so a click
   // meant for a window or the panel reaches nothing else (and a held button never repeats).
   void pomin_klikniecia() { l_klik = p_klik = l_zwolnienie = p_zwolnienie = 0; }
@@ -31,4 +39,7 @@ class zdarzenia {
   int p_zwolnienie = 0;
   int stan_p = 0, poprzedni_p = 0;
   short otwarte_okno = 0;
+  // Per key: 0 up, 1 held since an earlier pass, 2 went down in this pass.
+  unsigned char klawisze[LICZBA_KLAWISZY] = {};
+  static bool czy_klawisz(int k) { return k >= 0 && k < LICZBA_KLAWISZY; }
 };

@@ -70,8 +70,9 @@ const komunikat KOMUNIKATY[] = {
     {"herobuild", "great", typ_bitmapy(0), 0, 0},
 };
 
-// Editor keys: Q..I paint terrain 1..8, S writes the map.
-const int KLAWISZE_TERENU[] = {KEY_Q, KEY_W, KEY_E, KEY_R, KEY_T, KEY_Y, KEY_U, KEY_I, KEY_S};
+// Editor keys: Q..I paint terrain 1..8 while held (a stroke under a moving pointer), S writes
+// the map once per press.
+const int KLAWISZE_TERENU[] = {KEY_Q, KEY_W, KEY_E, KEY_R, KEY_T, KEY_Y, KEY_U, KEY_I};
 
 struct budowla_dewelopera {
   int klawisz;
@@ -99,6 +100,7 @@ rozgrywka::rozgrywka(stan_gry& s, menu* m, bool z_muzyka) : stan(s), okna(m) {
     stan.armia_glowna->zaznacz_pierwsza(stan.aktywny_gracz);
   }
   pokaz_aktywna_jednostke();
+  if (stan.wejscie) stan.wejscie->odswiez_klawisze();  // a key held from the menu is no press
   if (!z_muzyka) return;
   for (int i = 0; i < LICZBA_UTWOROW; ++i) utwory[i] = new muzyka(UTWORY[i]);
   efekty[0] = new odglosy("Pliki_danych/odglosy/test.wav");
@@ -136,7 +138,8 @@ bool rozgrywka::klik(int nr) { return przyciski[nr]->zdarzenie() == przycisk::kl
 void rozgrywka::klatka() {
   grafika* ekran = stan.ekran;
   long pokazane_przed = ekran->pobierz_liczbe_pokazan();
-  if (key[KEY_D]) dev_mode = !dev_mode;
+  stan.wejscie->odswiez_klawisze();
+  if (stan.wejscie->nacisniety(KEY_D)) dev_mode = !dev_mode;
   if (ekran->czy_pokazac()) ekran->zmiana_klatki(true);
   stan.teren->pokaz();
   klawisze_muzyki();
@@ -185,10 +188,10 @@ void rozgrywka::zmien_utwor(muzyka* m, int tryb) {
 void rozgrywka::klawisze_muzyki() {
   static const int CYFRY[] = {KEY_1, KEY_2, KEY_3, KEY_4, KEY_5, KEY_6, KEY_7, KEY_8, KEY_9};
   for (int i = 0; i < 9; ++i)
-    if (key[CYFRY[i]]) zmien_utwor(utwory[2 + i], 1);
-  if (key[KEY_0]) zmien_utwor(utwory[stan.aktywny_gracz == 2 ? 1 : 0], -1);
-  if (key[KEY_X] && biezaca) zmien_utwor(biezaca->pobierz_utwor(), 1);
-  if (key[KEY_Z] && biezaca) {
+    if (stan.wejscie->nacisniety(CYFRY[i])) zmien_utwor(utwory[2 + i], 1);
+  if (stan.wejscie->nacisniety(KEY_0)) zmien_utwor(utwory[stan.aktywny_gracz == 2 ? 1 : 0], -1);
+  if (stan.wejscie->nacisniety(KEY_X) && biezaca) zmien_utwor(biezaca->pobierz_utwor(), 1);
+  if (stan.wejscie->nacisniety(KEY_Z) && biezaca) {
     *biezaca = biezaca->przeskocz();
     zmien_utwor(biezaca->pobierz_utwor(), 1);
   }
@@ -300,14 +303,15 @@ void rozgrywka::licznik_fps() {
 }
 
 void rozgrywka::klawisze_mapy() {
-  for (int i = 0; i < 9; ++i)
-    if (key[KLAWISZE_TERENU[i]]) stan.teren->wstaw((short)(i + 1));
+  for (int i = 0; i < 8; ++i)
+    if (stan.wejscie->wcisniety(KLAWISZE_TERENU[i])) stan.teren->wstaw((short)(i + 1));
+  if (stan.wejscie->nacisniety(KEY_S)) stan.teren->wstaw(9);
 }
 
 void rozgrywka::klawisze_dewelopera() {
   if (!dev_mode) return;
   for (const budowla_dewelopera& b : BUDOWLE) {
-    if (!key[b.klawisz] || stan.siatka->pobierz_jednostke(10, 10)) continue;
+    if (!stan.wejscie->nacisniety(b.klawisz) || stan.siatka->pobierz_jednostke(10, 10)) continue;
     stan.armia_glowna->dodaj(b.rodzaj, stan.aktywny_gracz, stan.ekran, stan.teren, stan.siatka,
                              stan.wejscie, 10, 10, false);
   }

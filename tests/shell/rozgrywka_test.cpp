@@ -427,6 +427,34 @@ TEST_F(RozgrywkaTest, DeveloperModeMovesTheSelectedUnitAnywhereAndBuildsOnKeys) 
   EXPECT_EQ(rycerz->aktualny_stan(), 2);
 }
 
+// A key held over many passes acts once: D flips developer mode once, S writes the map once.
+TEST_F(RozgrywkaTest, KlawiszDzialaRazNaNacisniecie) {
+  std::string tmp = katalog_tymczasowy();
+  char stary[4096];
+  ASSERT_NE(getcwd(stary, sizeof stary), nullptr);
+  ASSERT_EQ(chdir(tmp.c_str()), 0);
+  mkdir("Pliki_danych", 0755);
+  mkdir("Pliki_danych/Mapy", 0755);
+  rozgrywka& r = start();
+  const char* plik = mapa::PLIK_EDYTORA;
+  struct stat st;
+  bool zapisy[2][4];
+  for (int nacisniecie = 0; nacisniecie < 2; ++nacisniecie) {
+    key[KEY_D] = key[KEY_S] = 1;
+    for (int i = 0; i < 4; ++i) {
+      r.klatka();
+      zapisy[nacisniecie][i] = stat(plik, &st) == 0;
+      unlink(plik);
+    }
+    EXPECT_EQ(dev_mode, nacisniecie == 0);
+    key[KEY_D] = key[KEY_S] = 0;
+    r.klatka();
+  }
+  ASSERT_EQ(chdir(stary), 0);
+  for (int nacisniecie = 0; nacisniecie < 2; ++nacisniecie)
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(zapisy[nacisniecie][i], i == 0) << nacisniecie << i;
+}
+
 TEST_F(RozgrywkaTest, FramesPerSecondCounterStartsAtZero) {
   rozgrywka& r = start();
   MIERZ_FPS = true;
