@@ -60,7 +60,9 @@ class grafika {
                     int szerokosc);
   virtual void prostokat(int x1, int y1, int x2, int y2, int kolor, bool wypelniony);
   virtual void zmiana_klatki(bool rysuj);
+  // The next animation step is due, or a redraw was asked for.
   virtual bool czy_pokazac();
+  // Asks for the next pass to be drawn in full and presented.
   virtual void wymus_rysowanie();
   virtual void rysuj_noc(short godzina);
 
@@ -73,7 +75,10 @@ class grafika {
   bool czy_zmiana() const { return zmiana; }
   // Number of presents so far (copies of the back buffer to the screen).
   long pobierz_liczbe_pokazan() const { return liczba_pokazan; }
+  // The clock everything paced reads (the animation, scrolling, the computer's pace, the idle
+  // wait); null puts the wall clock back.
   void ustaw_zegar(zegar_ms zegar);
+  long teraz() const { return zegar(); }
   // Loads every sheet, the font and the mouse map from Pliki_danych/; on failure names the
   // file in blad (a buffer of at least 256 bytes) and returns false.
   bool wczytaj_pliki(char* blad);

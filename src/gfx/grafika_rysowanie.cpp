@@ -84,7 +84,9 @@ const opis_pola POLA[30] = {
 
 void grafika::zmiana_klatki(bool r) { rysowanie = r ? 1 : 0; }
 
-bool grafika::czy_pokazac() { return zegar() / okres - czas_klatki / okres > 8; }
+// True from one clock unit before the animation step is due, or when a redraw was asked for
+// (the view moved): the pass draws in full and its picture is presented.
+bool grafika::czy_pokazac() { return wymus || zegar() / okres - czas_klatki / okres > 8; }
 
 void grafika::wymus_rysowanie() { wymus = true; }
 

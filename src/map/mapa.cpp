@@ -55,7 +55,8 @@ mapa::mapa(grafika* g, const char* sciezka)
       pola(new char[LICZBA_POL]),
       srodek(27 / 2, 20 / 2),
       pole_myszy(0, 0),
-      licznik_przewijania(0),
+      nastepne_przewiniecie(0),
+      przewijanie_trwa(false),
       ekran(g),
       wczytana(false) {
   std::memset(pola, 0, LICZBA_POL);

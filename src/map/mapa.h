@@ -50,8 +50,15 @@ class mapa {
   punkt pobierz_pole_myszy() const { return pole_myszy; }
   // Field under a given pointer position (view coordinates), as wskaz_pole computes it.
   punkt pole_pod_punktem(int mx, int my, bool podswietl);
-  // One scrolling step for a given pointer position, as wysrodkuj does it.
+  // Edge scrolling for a given pointer position, as wysrodkuj does it.
   punkt& wysrodkuj_dla(int mx, int my);
+  // While the pointer rests in an edge band: the clock time of the next scrolling step;
+  // otherwise -1.
+  long pobierz_nastepne_przewiniecie() const {
+    return przewijanie_trwa ? nastepne_przewiniecie : -1;
+  }
+  // Milliseconds between two scrolling steps.
+  static const long OKRES_PRZEWIJANIA = 70;
 
  private:
   // Fills the grid from the file; false when it cannot be opened.
@@ -71,7 +78,8 @@ class mapa {
   char nazwa[52];
   punkt srodek;
   punkt pole_myszy;
-  int licznik_przewijania;
+  long nastepne_przewiniecie;  // clock time of the next scrolling step
+  bool przewijanie_trwa;       // the pointer is in an edge band
   grafika* ekran;
   bool wczytana;
 };

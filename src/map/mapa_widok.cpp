@@ -160,10 +160,23 @@ void mapa::rysuj_krawedzie(int x, int y) {
 
 punkt& mapa::wysrodkuj() { return wysrodkuj_dla(mouse_x, mouse_y); }
 
+// While the pointer stays in an edge band the view steps on a fixed beat of the clock, so it
+// scrolls at the same speed at any pass rate; the first step comes as soon as the pointer
+// arrives. After a pause longer than a beat (a slow pass) the beat starts again from now
+// instead of catching up in a burst.
 punkt& mapa::wysrodkuj_dla(int mx, int my) {
-  licznik_przewijania++;
-  if (licznik_przewijania > 4) licznik_przewijania = 0;
-  if (licznik_przewijania != 0) return srodek;
+  bool w_pasie = false;
+  for (const regula_przewijania& r : PRZEWIJANIE) w_pasie = w_pasie || r.warunek(mx, my);
+  if (!w_pasie) {
+    przewijanie_trwa = false;
+    return srodek;
+  }
+  const long teraz = ekran ? ekran->teraz() : zegar_scienny_ms();
+  if (przewijanie_trwa && teraz < nastepne_przewiniecie) return srodek;
+  const bool w_rytmie = przewijanie_trwa && teraz - nastepne_przewiniecie < OKRES_PRZEWIJANIA;
+  nastepne_przewiniecie = (w_rytmie ? nastepne_przewiniecie : teraz) + OKRES_PRZEWIJANIA;
+  przewijanie_trwa = true;
+  const punkt przed = srodek;
   for (const regula_przewijania& r : PRZEWIJANIE) {
     if (!r.warunek(mx, my)) continue;
     const float x = srodek.rx(), y = srodek.ry();
@@ -175,7 +188,8 @@ punkt& mapa::wysrodkuj_dla(int mx, int my) {
       if (mozna) srodek.wpisz(2.0f, y + r.krok);
     }
   }
-  if (ekran) ekran->wymus_rysowanie();
+  // Only a view that moved needs the screen redrawn.
+  if (ekran && (srodek.rx() != przed.rx() || srodek.ry() != przed.ry())) ekran->wymus_rysowanie();
   return srodek;
 }
 

@@ -272,9 +272,13 @@ TEST_F(widok, pole_pod_myszka_i_klawisze_edytora) {
   EXPECT_EQ(ponownie.jakie_pole(sx + 1, sy), '1');
 }
 
-TEST_F(widok, przewijanie_co_piate_wywolanie) {
+long czas_widoku = 0;
+long zegar_widoku() { return czas_widoku; }
+
+// Each band moves the view by its step at once; the next step waits for the beat.
+TEST_F(widok, przewijanie_pasami_w_rytmie_zegara) {
   auto m = zrob('1');
-  m->ustaw_srodek(punkt(20, 20));
+  g->ustaw_zegar(zegar_widoku);
   struct przypadek {
     int mx, my;
     float dx, dy;
@@ -285,24 +289,51 @@ TEST_F(widok, przewijanie_co_piate_wywolanie) {
       {1020, 768, 2, 4},
   };
   for (const przypadek& p : przypadki) {
-    const punkt przed = m->pobierz_srodek();
-    for (int i = 0; i < 4; i++) m->wysrodkuj_dla(p.mx, p.my);
-    EXPECT_EQ(m->pobierz_srodek().rx(), przed.rx()) << p.mx << "," << p.my;
+    m->ustaw_srodek(punkt(20, 20));
+    m->wysrodkuj_dla(500, 300);  // the pointer arrives from the middle of the screen
+    czas_widoku += 1000;
     m->wysrodkuj_dla(p.mx, p.my);
-    EXPECT_EQ(m->pobierz_srodek().rx(), przed.rx() + p.dx) << p.mx << "," << p.my;
-    EXPECT_EQ(m->pobierz_srodek().ry(), przed.ry() + p.dy) << p.mx << "," << p.my;
-    m->ustaw_srodek(przed);
+    EXPECT_EQ(m->pobierz_srodek().rx(), 20 + p.dx) << p.mx << "," << p.my;
+    EXPECT_EQ(m->pobierz_srodek().ry(), 20 + p.dy) << p.mx << "," << p.my;
+    czas_widoku += mapa::OKRES_PRZEWIJANIA - 1;
+    m->wysrodkuj_dla(p.mx, p.my);
+    EXPECT_EQ(m->pobierz_srodek().rx(), 20 + p.dx) << "too early";
+    czas_widoku += 1;
+    m->wysrodkuj_dla(p.mx, p.my);
+    EXPECT_EQ(m->pobierz_srodek().rx(), 20 + 2 * p.dx) << p.mx << "," << p.my;
   }
+  g->ustaw_zegar(nullptr);
+}
+
+// The view crosses the map at the same speed whether the loop makes 20, 250 or 1000 passes
+// a second.
+TEST_F(widok, przewijanie_tyle_samo_krokow_przy_kazdej_liczbie_przejsc) {
+  auto m = zrob('1');
+  g->ustaw_zegar(zegar_widoku);
+  for (int na_sekunde : {20, 250, 1000}) {
+    m->ustaw_srodek(punkt(13, 20));
+    m->wysrodkuj_dla(500, 300);
+    const long poczatek = czas_widoku += 1000;
+    for (long t = poczatek; t < poczatek + 2000; t += 1000 / na_sekunde) {
+      czas_widoku = t;
+      m->wysrodkuj_dla(1000, 300);
+    }
+    const float kroki = m->pobierz_srodek().rx() - 13;
+    EXPECT_NEAR(kroki, 2000.0 / mapa::OKRES_PRZEWIJANIA, 1.0) << na_sekunde << " passes a second";
+  }
+  g->ustaw_zegar(nullptr);
 }
 
 TEST_F(widok, przewijanie_zostaje_w_granicach) {
   auto m = zrob('1');
-  for (int i = 0; i < 500; i++) m->wysrodkuj_dla(1023, 768);
+  g->ustaw_zegar(zegar_widoku);
+  for (int i = 0; i < 100; i++, czas_widoku += mapa::OKRES_PRZEWIJANIA) m->wysrodkuj_dla(1023, 768);
   EXPECT_EQ(m->pobierz_srodek().rx(), 47);
   EXPECT_EQ(m->pobierz_srodek().ry(), 50);
-  for (int i = 0; i < 500; i++) m->wysrodkuj_dla(0, 0);
+  for (int i = 0; i < 100; i++, czas_widoku += mapa::OKRES_PRZEWIJANIA) m->wysrodkuj_dla(0, 0);
   EXPECT_EQ(m->pobierz_srodek().rx(), 13);
   EXPECT_EQ(m->pobierz_srodek().ry(), 10);
+  g->ustaw_zegar(nullptr);
 }
 
 TEST_F(widok, minimapa_i_ramka_okna) {
