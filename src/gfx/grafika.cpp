@@ -17,6 +17,14 @@ long zegar_scienny_ms() {
   return long(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
+namespace {
+volatile int prosba_zamkniecia = 0;
+}  // namespace
+
+bool czy_prosba_zamkniecia() { return prosba_zamkniecia != 0; }
+void zeruj_prosbe_zamkniecia() { prosba_zamkniecia = 0; }
+void zglos_prosbe_zamkniecia() { prosba_zamkniecia = 1; }
+
 void uruchom_bez_ekranu() {
   if (system_driver) return;
   set_uformat(U_ASCII);
@@ -103,6 +111,7 @@ grafika::grafika(const char* tryb) : na_ekranie(true) {
     zakoncz_z_komunikatem(tekst);
   }
   set_window_title("Twierdze");
+  set_close_button_callback(zglos_prosbe_zamkniecia);
   bufor = create_bitmap(1024, 768);
   clear_to_color(bufor, 0);
   char blad[256];

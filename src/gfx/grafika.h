@@ -34,6 +34,13 @@ enum class tryb_grafiki {
 typedef long (*zegar_ms)();
 long zegar_scienny_ms();
 
+// The window's close button. The library reports it on its own thread; the menu and the game
+// look at it once a pass and decide what it means where the player is.
+bool czy_prosba_zamkniecia();
+void zeruj_prosbe_zamkniecia();
+// What a press of the close button does (also for tests).
+void zglos_prosbe_zamkniecia();
+
 // Starts the library without a screen, for tests, tools and benchmarks: ASCII texts, 32-bit
 // colour that keeps the sheets' alpha, PNG loading. Does nothing once the library runs.
 void uruchom_bez_ekranu();

@@ -27,12 +27,6 @@ const char* const TEKST_INFORMACJI =
     "- wczytuje zapisana mape z pliku \n Opcje - ustawienia gry \n Opis - informacje na temat "
     "menu \n Exit - wyjscie z gry";
 
-// Set by the window's close button (the library calls it on its own thread), read by the
-// next pass of the menu loop.
-volatile bool zamkniecie_okna = false;
-
-void zamknij_okno_wywolanie() { zamkniecie_okna = true; }
-
 // Buttons at a fixed place with a "teksty" key for their label (null: set by the code).
 struct stale_miejsce {
   menu::numer_przycisku numer;
@@ -105,7 +99,7 @@ const opis_ekranu EKRANY[] = {
      8},
 };
 
-// Where Esc leads from each screen (the main screen's Esc ends the game like its exit).
+// Where Esc leads from each screen (on the main screen it does nothing).
 const menu::ekran_menu POWROT_ESC[] = {menu::glowny, menu::glowny, menu::glowny,
                                        menu::glowny, menu::glowny, menu::opcje};
 
@@ -150,8 +144,6 @@ int menu::zwroc_ustawienia(short co) const {
   return 0;
 }
 
-void menu::prosba_zamkniecia() { zamkniecie_okna = true; }
-
 int menu::pokaz() {
   otworz_menu();
   for (;;) {
@@ -175,6 +167,9 @@ void menu::otworz_menu() {
   przyciski[p_jezyk] = new przycisk(ekran, 678, 380, "lang");
   przyciski[p_jezyk]->napis(wybierz_jezyk(false));
   std::strcpy(sciezka_mapy, PIERWSZA_MAPA);
+  // A saved game chosen before was refused (the menu opens again only then): the menu
+  // starts over as if no slot had been chosen, keeping the chosen map.
+  wybor = wybrana_mapa;
   zrob_przyciski();
 
   muzyka_menu = muzyka_z_zewnatrz;
@@ -183,8 +178,7 @@ void menu::otworz_menu() {
 
   biezacy_ekran = glowny;
   esc_poprzednio = key[KEY_ESC] != 0;  // an Esc still held from before does not count
-  zamkniecie_okna = false;
-  zamykanie_ustawione = set_close_button_callback(zamknij_okno_wywolanie) == 0;
+  zeruj_prosbe_zamkniecia();
 }
 
 void menu::zrob_przyciski() {
@@ -209,8 +203,6 @@ void menu::zamknij_menu() {
     delete p;
     p = nullptr;
   }
-  if (zamykanie_ustawione && system_driver) set_close_button_callback(nullptr);
-  zamykanie_ustawione = false;
 }
 
 void menu::zatrzymaj_muzyke() {
@@ -244,9 +236,10 @@ menu::wynik_kroku menu::krok() {
 
   ekran_menu nastepny = biezacy_ekran;
   wynik_kroku w = biezacy_ekran == glowny ? obsluz_glowny(nastepny) : obsluz_ekran(nastepny);
-  if (w == wyjscie || zamkniecie_okna) return wyjscie;
+  // On the menu the window's close button quits, as the exit button does.
+  if (w == wyjscie || czy_prosba_zamkniecia()) return wyjscie;
   if (w == start_gry && biezacy_ekran == zapisy) return start_gry;  // a slot leaves at once
-  if (obsluz_klawisze(nastepny) == wyjscie && w == dalej) return wyjscie;
+  obsluz_klawisze(nastepny);
 
   ekran->pisz(tekst("build"), 330, 755, 0, bialy(), true, -1);
   biezacy_ekran = nastepny;
@@ -255,15 +248,13 @@ menu::wynik_kroku menu::krok() {
   return dalej;
 }
 
-// Esc, on its press only: back one screen, or on the main screen the same as exit.
-menu::wynik_kroku menu::obsluz_klawisze(ekran_menu& nastepny) {
+// Esc, on its press only: back one screen. The main screen has nothing to go back to, and
+// quitting takes its own button.
+void menu::obsluz_klawisze(ekran_menu& nastepny) {
   bool esc = key[KEY_ESC] != 0;
   bool wcisniety = esc && !esc_poprzednio;
   esc_poprzednio = esc;
-  if (!wcisniety) return dalej;
-  if (biezacy_ekran == glowny) return wyjscie;
-  nastepny = POWROT_ESC[biezacy_ekran];
-  return dalej;
+  if (wcisniety) nastepny = POWROT_ESC[biezacy_ekran];
 }
 
 void menu::rysuj_tlo_ekranu() {
@@ -318,7 +309,7 @@ menu::wynik_kroku menu::reaguj(numer_przycisku n, ekran_menu& nastepny) {
     case p_powrot_info:
     case p_powrot_mapy: nastepny = glowny; break;
     case p_mapa1: case p_mapa2: case p_mapa3: case p_mapa4:
-      wybor = (short)(6 + (n - p_mapa1));
+      wybor = wybrana_mapa = (short)(6 + (n - p_mapa1));
       nastepny = glowny;
       break;
     case p_zapis1: case p_zapis2: case p_zapis3: case p_zapis4: case p_zapis5:

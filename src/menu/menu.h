@@ -45,7 +45,8 @@ class menu {
   };
 
   // The pieces of pokaz(), for tests: the opening (buttons, language, music), one pass of
-  // the loop (reads mouse_x, mouse_y, mouse_b and the Esc key) and the leaving.
+  // the loop (reads mouse_x, mouse_y, mouse_b, the Esc key and the window's close button)
+  // and the leaving.
   void otworz_menu();
   wynik_kroku krok();
   void zamknij_menu();
@@ -54,9 +55,6 @@ class menu {
   const przycisk* pobierz_przycisk(numer_przycisku n) const { return przyciski[n]; }
   // Plays this track instead of making the menu's own (not owned; null: the menu's own).
   void ustaw_muzyke(dzwiek* m) { muzyka_z_zewnatrz = m; }
-  // Asks the menu to end the process at the next pass, as its exit button does; the
-  // window's close button calls it.
-  static void prosba_zamkniecia();
 
  private:
   void zrob_przyciski();
@@ -65,7 +63,7 @@ class menu {
   wynik_kroku obsluz_glowny(ekran_menu& nastepny);
   wynik_kroku obsluz_ekran(ekran_menu& nastepny);
   wynik_kroku reaguj(numer_przycisku n, ekran_menu& nastepny);
-  wynik_kroku obsluz_klawisze(ekran_menu& nastepny);
+  void obsluz_klawisze(ekran_menu& nastepny);
   void wybierz_jezyk_przyciskiem(int k);
   void rysuj_tlo_ekranu();
   void zatrzymaj_muzyke();
@@ -76,11 +74,11 @@ class menu {
   dzwiek* muzyka_wlasna = nullptr;       // the menu's own track, owned
   dzwiek* muzyka_z_zewnatrz = nullptr;   // a track handed in by ustaw_muzyke
   bool esc_poprzednio = false;           // Esc was down in the previous pass
-  bool zamykanie_ustawione = false;      // the window's close button calls prosba_zamkniecia
 
   grafika* ekran;
   char sciezka_mapy[100];
   short wybor;
+  short wybrana_mapa = 6;  // the map new game starts (6..9): map 1 until one is chosen
   bool bez_dzwieku;
   // The message window's two buttons, made on the first call.
   przycisk* okno_przycisk1 = nullptr;

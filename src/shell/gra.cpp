@@ -12,14 +12,6 @@
 #include "teksty.h"
 #include "zdarzenia.h"
 
-namespace {
-
-// Set by the library's thread when the window's close button is pressed.
-volatile int zamkniecie_okna = 0;
-void przy_zamknieciu_okna() { zamkniecie_okna = 1; }
-
-}  // namespace
-
 gra::gra(char* tryb_ekranu) {
   ekran = new grafika(tryb_ekranu);
   glowne_menu = new menu(ekran);
@@ -32,9 +24,8 @@ gra::gra(char* tryb_ekranu) {
   teren = stan.teren;
   siatka = stan.siatka;
   stan.dzwiek_wlaczony = glowne_menu->zwroc_ustawienia(1) == 1;
-  set_close_button_callback(przy_zamknieciu_okna);
   rozgrywka gra_trwa(stan, glowne_menu, true);
-  while (!gra_trwa.czy_zakonczona() && !zamkniecie_okna) gra_trwa.klatka();
+  while (!gra_trwa.czy_zakonczona()) gra_trwa.klatka();
   std::exit(-1);
 }
 
@@ -64,7 +55,7 @@ void gra::pokaz_komunikat(grafika* ekran, menu& m, const char* tekst_okna) {
     ekran->rysuj_bitmape(b_tlo_menu, 0, 0, 0, 0, 1024, 768);
     int odp = m.okno(320, 216, tekst_okna, tekst("ok"), " ");
     ekran->pokaz(true);
-    if (odp == 0 || key[KEY_ESC] || zamkniecie_okna) break;
+    if (odp == 0 || key[KEY_ESC] || czy_prosba_zamkniecia()) break;
     rest(10);
   }
   ekran->zmiana_klatki(true);

@@ -140,7 +140,11 @@ void rozgrywka::klatka() {
   long pokazane_przed = ekran->pobierz_liczbe_pokazan();
   stan.wejscie->odswiez_klawisze();
   if (stan.wejscie->nacisniety(KEY_D)) dev_mode = !dev_mode;
+  if (czy_prosba_zamkniecia()) zamkniecie_okna();
   if (ekran->czy_pokazac()) ekran->zmiana_klatki(true);
+  // A drawn frame starts from black, so nothing of the menu or of an older frame shows where
+  // the fields leave gaps: the top and left edges, or a field that cannot be drawn.
+  if (ekran->czy_rysowanie()) ekran->czysc_ekran(makecol(0, 0, 0));
   stan.teren->pokaz();
   klawisze_muzyki();
   if (tryb_panelu != panel_koniec_gry) {
@@ -223,6 +227,19 @@ void rozgrywka::sprawdz_koniec_gry() {
     stan.wejscie->zeruj();
     koniec_zgloszony = true;
   }
+}
+
+// The window's close button asks before a game is lost, like the in-game menu's exit. Once
+// a castle has fallen there is nothing left to lose.
+void rozgrywka::zamkniecie_okna() {
+  zeruj_prosbe_zamkniecia();
+  if (tryb_panelu == panel_koniec_gry) {
+    zakonczona = true;
+    return;
+  }
+  menu_w_grze = 0;
+  tryb_panelu = panel_wyjscie;
+  stan.ekran->zmiana_klatki(true);
 }
 
 bool rozgrywka::czy_okno_otwarte() const {

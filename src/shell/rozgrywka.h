@@ -66,6 +66,7 @@ class rozgrywka {
 
  private:
   // Parts of one frame.
+  void zamkniecie_okna();
   void klawisze_muzyki();
   void zmien_utwor(muzyka* m, int tryb);
   void sprawdz_koniec_gry();

@@ -38,6 +38,11 @@ TEST_F(MenuTest, WyborMapyIWczytanieZapisu) {
   EXPECT_STREQ(plik_wyboru(m.wczytana_gra()), "Zapisane_gry/2.sav");
   EXPECT_GE(muzyka.zatrzymania, 1);
   EXPECT_EQ(ekran.ile("pokaz"), 1);  // only the press pass was shown
+
+  // The slot was refused and the menu opens again: new game starts the chosen map.
+  m.otworz_menu();
+  EXPECT_EQ(kliknij(menu::p_nowa_gra), menu::start_gry);
+  EXPECT_EQ(m.wczytana_gra(), 8);
 }
 
 TEST_F(MenuTest, PowrotyWracajaNaWlasciwyEkran) {
@@ -142,16 +147,18 @@ TEST_F(MenuTest, WyjscieEscIZamkniecieOkna) {
   EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
   key[KEY_ESC] = 0;
   m.krok();
-  key[KEY_ESC] = 1;
-  EXPECT_EQ(m.krok(), menu::wyjscie);
+  key[KEY_ESC] = 1;  // on the main screen Esc does nothing
+  EXPECT_EQ(m.krok(), menu::dalej);
+  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
   key[KEY_ESC] = 0;
 
   m.otworz_menu();
   EXPECT_EQ(kliknij(menu::p_wyjscie), menu::wyjscie);
   m.otworz_menu();
   EXPECT_EQ(m.krok(), menu::dalej);
-  menu::prosba_zamkniecia();
+  zglos_prosbe_zamkniecia();
   EXPECT_EQ(m.krok(), menu::wyjscie);
+  zeruj_prosbe_zamkniecia();
 }
 
 TEST_F(MenuTest, EscWcisnietyPrzyOtwarciuNieKonczyGry) {

@@ -171,11 +171,20 @@ TEST_F(RozgrywkaTest, FallenCastleOfBlueShowsYellowWinsAndTheModeStays) {
   EXPECT_EQ(r.zwyciezca(), 2);
   EXPECT_TRUE(napisano(tekst("yellowwins"), 435, 653));
   EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_koniec_gry);
+  // With the game over, the window's close button has nothing left to ask about.
+  zglos_prosbe_zamkniecia();
+  r.klatka();
+  EXPECT_TRUE(r.czy_zakonczona());
 }
 
-TEST_F(RozgrywkaTest, QuitConfirmationCancelReturnsAndOkEnds) {
+TEST_F(RozgrywkaTest, CloseButtonAsksFirstAndQuitConfirmationCancelReturnsAndOkEnds) {
   rozgrywka& r = start();
-  r.zmien_tryb_panelu(rozgrywka::panel_wyjscie);
+  kliknij_przycisk(rozgrywka::p_opcje);
+  zglos_prosbe_zamkniecia();
+  r.klatka();
+  EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_wyjscie);
+  EXPECT_FALSE(r.czy_menu_w_grze());
+  EXPECT_FALSE(r.czy_zakonczona());
   kliknij(320 + 190 + 50, 216 + 125 + 10);  // the second button
   EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_jednostki);
   EXPECT_FALSE(r.czy_zakonczona());

@@ -1,8 +1,11 @@
-# The whole path in a real window: the main menu shows its background, panel and buttons;
-# the maps screen shows the four thumbnails; new game opens the battlefield; ending turns
-# lets the computer play; the in-game menu saves into slot 1; quitting ends with status -1;
-# a second start loads the saved game from the saved-games screen, and it saves again into
-# the same file; the same game late in the evening is shaded dark over the map only.
+# The whole path in a real window: the main menu shows its background, panel and buttons,
+# and Esc there does nothing; the maps screen shows the four thumbnails; an empty slot is
+# refused and new game then starts the chosen map; new game opens the battlefield with black
+# where no field lies; ending turns lets the computer play; the in-game menu saves into
+# slot 1; the window's close button asks first, and quitting ends with status -1; a second
+# start loads the saved game from the saved-games screen, and it saves again into the same
+# file; the same game late in the evening is shaded dark over the map only; on the menu the
+# close button quits.
 set -u
 GRA=$1
 ZRODLA=$2
@@ -39,18 +42,32 @@ zrzut "$KATALOG/menu.png"
 # The button panel lies over the background: its area is not one flat colour.
 [ "$(liczba_kolorow "$KATALOG/menu.png" 150x250+657+288)" -gt 20 ] || blad "no menu panel"
 
+klawisz Escape
+kill -0 "$PID_GRY" 2>/dev/null || blad "Esc on the main menu ended the game"
+
 kliknij $((MX + 50)) $((MY + 10))
 zrzut "$KATALOG/mapy.png"
 for miejsce in 60x60+624+330 60x60+789+330 60x60+624+455 60x60+789+455; do
   [ "$(liczba_kolorow "$KATALOG/mapy.png" $miejsce)" -gt 2 ] || blad "thumbnail missing at $miejsce"
 done
 kliknij $((600 + 50)) $((410 + 10))   # map 1
-kliknij $((NX + 50)) $((NY + 10))     # new game
+
+kliknij $((GX + 50)) $((GY + 10))
+kliknij $((678 + 50)) $((410 + 10))   # slot 4 holds no game
+sleep 0.5
+kill -0 "$PID_GRY" 2>/dev/null || blad "an empty slot ended the game"
+kliknij $((320 + 130 + 50)) $((216 + 125 + 10))  # acknowledge the refusal
+kliknij $((NX + 50)) $((NY + 10))     # new game: map 1, not the refused slot
 sleep 2
 kill -0 "$PID_GRY" 2>/dev/null || blad "the game ended on loading: $(cat "$KATALOG/wyjscie.txt")"
 zrzut "$KATALOG/gra.png"
 [ "$(liczba_kolorow "$KATALOG/gra.png" 1024x583+0+0)" -gt 100 ] || blad "the battlefield looks empty"
 cmp -s "$KATALOG/menu.png" "$KATALOG/gra.png" && blad "still on the menu"
+# Where no field lies (between the tops of the first row, left of the odd rows) the screen
+# is black, not the menu's picture.
+for punkt in "30 5" "5 50" "5 110"; do
+  [ "$(kolor "$KATALOG/gra.png" $punkt)" = 0,0,0 ] || blad "not black at $punkt where no field lies"
+done
 
 # Two ends of turn: the computer plays the yellow side in between.
 for _ in 1 2; do
@@ -63,7 +80,10 @@ kliknij $((400 + 50)) $((740 + 10))   # options: the in-game menu
 kliknij $((455 + 50)) $((200 + 10))   # save 1
 sleep 0.5
 [ -s "$KATALOG/Zapisane_gry/1.sav" ] || blad "slot 1 was not written"
-wyjdz_z_gry
+zamknij_okno
+kill -0 "$PID_GRY" 2>/dev/null || blad "the close button ended the game without asking"
+kliknij $((320 + 70 + 50)) $((216 + 125 + 10))  # ok
+[ "$(czekaj_na_koniec 10)" = 255 ] || blad "the confirmed close did not end the game with status -1"
 wczytaj_slot 1
 zrzut "$KATALOG/wczytana.png"
 [ "$(liczba_kolorow "$KATALOG/wczytana.png" 1024x583+0+0)" -gt 100 ] || blad "the loaded game looks empty"
@@ -85,5 +105,10 @@ NOC=$(jasnosc "$KATALOG/noc.png" 1024x583+0+0)
 [ $((NOC * 10)) -lt $((DZIEN * 8)) ] || blad "the night ($NOC) is not darker than the day ($DZIEN)"
 [ "$(jasnosc "$KATALOG/noc.png" 1024x185+0+583)" -ge $(( $(jasnosc "$KATALOG/wczytana.png" 1024x185+0+583) - 3 )) ] ||
   blad "the night shading reached the command panel"
+wyjdz_z_gry
+
+uruchom_gre || blad "start for the close button"
+zamknij_okno
+[ "$(czekaj_na_koniec 3)" = 255 ] || blad "the close button on the menu did not quit"
 [ -n "${GRA_ZRZUTY:-}" ] && cp "$KATALOG"/*.png "$GRA_ZRZUTY"/
 echo "PASS"

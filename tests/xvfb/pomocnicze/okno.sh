@@ -42,6 +42,20 @@ kliknij() {
   sleep 0.4
 }
 
+# klawisz NAME: a press of one key (an X key name such as Escape).
+klawisz() {
+  xdotool keydown "$1"
+  sleep 0.1
+  xdotool keyup "$1"
+  sleep 0.3
+}
+
+# zamknij_okno: the window's close button, as a window manager presses it.
+zamknij_okno() {
+  "$(dirname "$GRA")/zamknij_okno" "$OKNO"
+  sleep 0.4
+}
+
 # zrzut FILE: a PNG of the game window.
 zrzut() {
   import -window "$OKNO" "$1" 2>/dev/null || import -window root -crop 1024x768+0+0 "$1"
