@@ -30,5 +30,8 @@ const jezyk_gry* jezyki(int& liczba);
 // the language button label for it (po_wyborze: the label used after a choice in the menu);
 // on a missing or unknown word, keeps gm_pl.cfg active and returns the Polish label.
 const char* wybierz_jezyk(bool po_wyborze);
+// Sets General/language in config.cfg through the safe writer, keeping its other lines;
+// false when the file could not be written (the old one is then untouched).
+bool zapisz_slowo_jezyka(const char* slowo);
 // Records the word in config.cfg (written to disk at once), then chooses the language again.
 const char* zapisz_jezyk(const char* slowo);

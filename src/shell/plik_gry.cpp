@@ -7,16 +7,12 @@
 #include <string>
 #include <vector>
 
-#include <sys/stat.h>
-#ifdef _WIN32
-#include <direct.h>
-#endif
-
 #include "armia.h"
 #include "globalne.h"
 #include "jednostka.h"
 #include "mapa.h"
 #include "mapa_jednostek.h"
+#include "pliki.h"
 
 namespace {
 
@@ -170,18 +166,6 @@ void zbuduj(const tresc_gry& t, stan_gry& s, mapa* m) {
   godzina = t.godzina;
 }
 
-// Creates the folder of a path when it is missing (one level, as the slots need).
-void utworz_katalog_pliku(const std::string& sciezka) {
-  const size_t kreska = sciezka.find_last_of("/\\");
-  if (kreska == std::string::npos || kreska == 0) return;
-  const std::string katalog = sciezka.substr(0, kreska);
-#ifdef _WIN32
-  _mkdir(katalog.c_str());
-#else
-  mkdir(katalog.c_str(), 0755);
-#endif
-}
-
 bool zapisz_tresc(std::FILE* f, const stan_gry& s) {
   const gracz& g1 = s.gracze[1];
   const gracz& g2 = s.gracze[2];
@@ -193,13 +177,6 @@ bool zapisz_tresc(std::FILE* f, const stan_gry& s) {
          std::fprintf(f, " %d %d %d %d ", g2.sprawdz_technologie(2), g2.sprawdz_technologie(3),
                       g2.sprawdz_technologie(4), g2.sprawdz_technologie(5)) >= 0 &&
          s.armia_glowna->zapisz_jednostki(f);
-}
-
-bool przenies(const std::string& z, const char* na) {
-#ifdef _WIN32
-  std::remove(na);
-#endif
-  return std::rename(z.c_str(), na) == 0;
 }
 
 }  // namespace
@@ -243,24 +220,18 @@ bool zapisz_gre(const char* plik, const stan_gry& stan, char* blad) {
     ustaw_blad(blad, plik, "there is no game to save");
     return false;
   }
-  utworz_katalog_pliku(plik);
-  const std::string tymczasowy = std::string(plik) + ".tmp";
-  std::FILE* f = std::fopen(tymczasowy.c_str(), "w");
-  if (!f) {
-    ustaw_blad(blad, plik, std::strerror(errno));
-    return false;
-  }
-  bool dobrze = zapisz_tresc(f, stan);
-  dobrze = std::fflush(f) == 0 && dobrze && !std::ferror(f);
-  dobrze = std::fclose(f) == 0 && dobrze;
+  // The whole game is put together in memory first, so the file is written in one go.
+  char* tresc = nullptr;
+  std::size_t dlugosc = 0;
+  std::FILE* f = open_memstream(&tresc, &dlugosc);
+  bool dobrze = f && zapisz_tresc(f, stan);
+  if (f) dobrze = std::fclose(f) == 0 && dobrze;
+  if (!dobrze) errno = ENOMEM;
+  dobrze = dobrze && zapisz_atomowo(plik, tresc, dlugosc);
+  const int powod = errno;
+  std::free(tresc);
   if (!dobrze) {
-    std::remove(tymczasowy.c_str());
-    ustaw_blad(blad, plik, "the game could not be written; the old file is kept");
-    return false;
-  }
-  if (!przenies(tymczasowy, plik)) {
-    ustaw_blad(blad, plik, std::strerror(errno));
-    std::remove(tymczasowy.c_str());
+    ustaw_blad(blad, plik, std::strerror(powod));
     return false;
   }
   if (blad) blad[0] = 0;

@@ -13,7 +13,6 @@ const char* plik_wyboru(int wybor);
 // stan and godzina unchanged, returns false and describes the reason in blad (256 bytes).
 bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad);
 
-// Writes the game to a temporary file in the target's folder (created if missing), checks
-// every write, then renames it over the target. On failure the old file is kept, blad says
-// why and the result is false.
+// Writes the game through zapisz_atomowo (the folder is created if missing). On failure
+// the old file is kept, blad says why and the result is false.
 bool zapisz_gre(const char* plik, const stan_gry& stan, char* blad);

@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -51,11 +53,43 @@ bool zapisz_wszystko(int fd, const char* dane, std::size_t dlugosc) {
   while (dlugosc > 0) {
     ssize_t n = write(fd, dane, dlugosc);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
     if (n <= 0) return false;
     dane += n;
     dlugosc -= std::size_t(n);
   }
   return true;
+}
+
+// The temporary files of a target: ".<name>.XXXXXX" beside it (the six characters from
+// mkstemp), and "<name>.tmp", which older saves used.
+bool czy_pozostalosc(const char* wpis, const std::string& nazwa) {
+  const std::size_t d = std::strlen(wpis);
+  if (d == nazwa.size() + 8 && wpis[0] == '.' && nazwa.compare(0, nazwa.size(), wpis + 1,
+                                                               nazwa.size()) == 0 &&
+      wpis[nazwa.size() + 1] == '.') {
+    for (const char* c = wpis + nazwa.size() + 2; *c; ++c)
+      if (!std::isalnum((unsigned char)*c)) return false;
+    return true;
+  }
+  return nazwa + ".tmp" == wpis;
+}
+
+void usun_pozostalosci(const std::string& katalog, const std::string& nazwa) {
+  DIR* d = opendir(katalog.c_str());
+  if (!d) return;
+  while (dirent* e = readdir(d))
+    if (czy_pozostalosc(e->d_name, nazwa)) unlink((katalog + "/" + e->d_name).c_str());
+  closedir(d);
+}
+
+// Makes the rename itself last through a power cut; a folder that cannot be synced changes
+// nothing about the file, which is already complete on disk.
+void utrwal_katalog(const std::string& katalog) {
+  int fd = open(katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
 }
 
 }  // namespace
@@ -86,20 +120,64 @@ std::string znajdz_plik(const char* sciezka) {
   return wynik;
 }
 
+bool czy_zwykly_plik(const char* sciezka) {
+  struct stat st;
+  return sciezka && stat(sciezka, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::FILE* otworz_do_odczytu(const char* sciezka) {
+  if (!sciezka) {
+    errno = ENOENT;
+    return nullptr;
+  }
+  // Without O_NONBLOCK opening a named pipe waits for a writer that never comes.
+  int fd = open(sciezka, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat st;
+  const bool zbadany = fstat(fd, &st) == 0;
+  if (!zbadany || !S_ISREG(st.st_mode)) {
+    const int powod = !zbadany ? errno : (S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    close(fd);
+    errno = powod;
+    return nullptr;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* f = fdopen(fd, "rb");
+  if (!f) close(fd);
+  return f;
+}
+
 bool zapisz_atomowo(const char* sciezka, const void* dane, std::size_t dlugosc) {
-  if (!sciezka || !*sciezka) return false;
-  std::string cel(sciezka);
-  std::size_t ukosnik = cel.rfind('/');
-  std::string katalog = ukosnik == std::string::npos ? "" : cel.substr(0, ukosnik);
-  if (!utworz_katalogi(katalog)) return false;
-  std::string wzor = (katalog.empty() ? std::string(".") : katalog) + "/.zapis.XXXXXX";
-  int fd = mkstemp(&wzor[0]);
+  if (!sciezka || !*sciezka) {
+    errno = ENOENT;
+    return false;
+  }
+  const std::string cel(sciezka);
+  const std::size_t ukosnik = cel.rfind('/');
+  const bool bez_katalogu = ukosnik == std::string::npos;
+  const std::string katalog = bez_katalogu ? "." : (ukosnik == 0 ? "/" : cel.substr(0, ukosnik));
+  const std::string nazwa = bez_katalogu ? cel : cel.substr(ukosnik + 1);
+  if (nazwa.empty() || !utworz_katalogi(bez_katalogu ? "" : katalog)) {
+    if (nazwa.empty()) errno = EISDIR;
+    return false;
+  }
+  usun_pozostalosci(katalog, nazwa);
+  std::string tymczasowy = katalog + "/." + nazwa + ".XXXXXX";
+  int fd = mkstemp(&tymczasowy[0]);
   if (fd < 0) return false;
-  bool dobrze = zapisz_wszystko(fd, static_cast<const char*>(dane), dlugosc);
-  dobrze = fsync(fd) == 0 && dobrze;
-  dobrze = close(fd) == 0 && dobrze;
-  if (dobrze) chmod(wzor.c_str(), 0644);
-  if (dobrze && std::rename(wzor.c_str(), cel.c_str()) == 0) return true;
-  unlink(wzor.c_str());
+  fchmod(fd, 0644);  // mkstemp makes it private; a saved game is an ordinary file
+  bool dobrze = zapisz_wszystko(fd, static_cast<const char*>(dane), dlugosc) && fsync(fd) == 0;
+  int powod = errno;
+  if (close(fd) != 0 && dobrze) {
+    dobrze = false;
+    powod = errno;
+  }
+  if (dobrze && std::rename(tymczasowy.c_str(), sciezka) == 0) {
+    utrwal_katalog(katalog);
+    return true;
+  }
+  if (dobrze) powod = errno;
+  unlink(tymczasowy.c_str());
+  errno = powod;
   return false;
 }

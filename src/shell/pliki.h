@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
 // File helpers shared by every reader and writer of the game.
@@ -9,7 +10,17 @@
 // does not exist comes back unchanged.
 std::string znajdz_plik(const char* sciezka);
 
-// Writes dane to a temporary file in the target's folder, checking every write and the
-// close, then renames it over the target; false (the old file untouched) on any failure.
-// The folder is created if missing.
+// True when the path names a regular file (or a link to one). Named pipes, devices and
+// folders are not files the game can read: opening a pipe would wait for a writer for ever.
+bool czy_zwykly_plik(const char* sciezka);
+
+// Opens a regular file for reading in binary mode; null for anything else, without waiting
+// on a named pipe. errno is EISDIR for a folder and EINVAL for a pipe or device.
+std::FILE* otworz_do_odczytu(const char* sciezka);
+
+// The one way the game writes a file: a temporary file in the target's folder, every write
+// and the close checked, flushed to disk, then renamed over the target. On any failure the
+// temporary file is removed, the old target is untouched, errno says why and the result is
+// false. The folder is created if missing. Temporary files left behind by a write that was
+// killed are removed at the next write of the same target.
 bool zapisz_atomowo(const char* sciezka, const void* dane, std::size_t dlugosc);

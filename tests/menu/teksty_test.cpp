@@ -66,11 +66,16 @@ TEST_F(JezykTest, UnknownMissingOrLowerCaseFallBackToPolish) {
 }
 
 TEST_F(JezykTest, ChoiceIsOnDiskBeforeTextsAreFetchedAgain) {
-  zapisz_plik("config.cfg", "[General]\nlanguage = POLSKI\n");
+  // The player's own lines stay; a "language" key of another section is not the setting.
+  const std::string reszta = "[Other]\nlanguage = CZECH\n# mine\n";
+  zapisz_plik("config.cfg", "[general]\nlanguage = POLSKI\n" + reszta);
   wybierz_jezyk(false);
   EXPECT_STREQ(zapisz_jezyk("ENGLISH"), "LANG: English");
-  EXPECT_NE(wczytaj_plik("config.cfg").find("ENGLISH"), std::string::npos);
+  EXPECT_EQ(wczytaj_plik("config.cfg"), "[general]\nlanguage = ENGLISH\n" + reszta);
   EXPECT_STREQ(tekst("ok"), "Fine");
+  zapisz_plik("config.cfg", reszta);
+  EXPECT_STREQ(zapisz_jezyk("GERMAN"), "LANG: German");
+  EXPECT_EQ(wczytaj_plik("config.cfg"), reszta + "[General]\nlanguage = GERMAN\n");
   int n = 0;
   const jezyk_gry* j = jezyki(n);
   EXPECT_EQ(n, 7);

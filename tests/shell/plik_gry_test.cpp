@@ -1,16 +1,23 @@
 // Game files: refusals, dropped records, clamping, the writer's bytes and a full round trip.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "armia.h"
 #include "globalne.h"
 #include "jednostka.h"
+#include "mapa.h"
 #include "mapa_jednostek.h"
 #include "plik_gry.h"
 #include "srodowisko.h"
+#include "teksty.h"
 
 namespace {
 
@@ -51,7 +58,6 @@ TEST(plik_gry, odrzuca_zle_pliki_bez_zmian) {
       f.naglowek().substr(0, f.mapa.size() + 8),                  // cut header
       std::string(52, 'a') + " 1 1 1 1 0 0 0 0 0 0 0 0 " + f.zamki + "E",  // long name
       f.naglowek() + "Z 1 5 5 600 600 0 95 90 40 0 1 0 200 0E",  // no castle of side 2
-      "brak.map 1 1 1 1 0 0 0 0 0 0 0 0 " + f.zamki + "E",        // missing map
   };
   for (const std::string& p : przypadki) {
     blad[0] = 0;
@@ -118,18 +124,48 @@ TEST(plik_gry, zapis_ma_dokladne_bajty_i_wraca_ten_sam) {
   EXPECT_EQ(wczytaj_plik(slot).find(" 900 "), std::string::npos);
 }
 
-TEST(plik_gry, nieudany_zapis_zostawia_stary_plik) {
+// Each writer of the game in a child whose files may not grow past 64 bytes, as on a full
+// disk: the write fails, the old file stays whole and no temporary file is left beside it.
+TEST(plik_gry, pisarze_przy_pelnym_dysku_zostawiaja_stary_plik) {
   folder_gry f;
   char blad[256];
-  ASSERT_TRUE(f.wczytaj(f.naglowek() + f.zamki + "E", blad));
-  // A folder standing where the temporary file must go makes the write fail.
-  const std::string slot = f.k + "/stary.sav";
-  zapisz_plik(slot, "stara gra");
-  ASSERT_EQ(mkdir((slot + ".tmp").c_str(), 0755), 0);
-  blad[0] = 0;
-  EXPECT_FALSE(zapisz_gre(slot.c_str(), f.stan, blad));
-  EXPECT_NE(blad[0], 0);
-  EXPECT_EQ(wczytaj_plik(slot), "stara gra");
+  ASSERT_TRUE(f.wczytaj(f.naglowek() + f.zamki + "E", blad)) << blad;
+  struct pisarz {
+    std::string katalog, nazwa;
+    std::function<bool()> zapisz;
+  };
+  const pisarz pisarze[] = {
+      {"Zapisane_gry", "1.sav", [&] { return zapisz_gre("Zapisane_gry/1.sav", f.stan, blad); }},
+      {"Pliki_danych/Mapy", "map4.map", [&] { return f.stan.teren->zapisz(mapa::PLIK_EDYTORA); }},
+      {".", "config.cfg", [&] {
+         zapisz_jezyk("ENGLISH");
+         return wczytaj_plik("config.cfg").find("ENGLISH") != std::string::npos;
+       }},
+  };
+  const std::string stara = "[General]\nlanguage = POLSKI\n# " + std::string(100, '-') + "\n";
+  mkdir("Zapisane_gry", 0755);
+  mkdir("Pliki_danych", 0755);
+  mkdir("Pliki_danych/Mapy", 0755);
+  for (const pisarz& p : pisarze) {
+    const std::string plik = p.katalog + "/" + p.nazwa;
+    ASSERT_TRUE(zapisz_plik(plik, stara));
+    const pid_t dziecko = fork();
+    ASSERT_GE(dziecko, 0);
+    if (dziecko == 0) {
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit granica = {64, 64};
+      setrlimit(RLIMIT_FSIZE, &granica);
+      _exit(p.zapisz() ? 1 : 0);
+    }
+    int status = -1;
+    waitpid(dziecko, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << plik << " was written";
+    EXPECT_EQ(wczytaj_plik(plik), stara) << plik;
+    if (p.katalog != ".") {
+      EXPECT_EQ(pliki_w(p.katalog), p.nazwa + " ");
+    }
+  }
+  EXPECT_EQ(pliki_w(".").find(".config.cfg."), std::string::npos);
 }
 
 TEST(plik_gry, wybory_menu) {

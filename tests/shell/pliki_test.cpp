@@ -1,7 +1,10 @@
 // Case-insensitive lookup of data paths and atomic writes that never damage the old file.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <string>
 
 #include "pliki.h"
@@ -38,6 +41,40 @@ TEST(Pliki, AtomicWriteReplacesOrKeepsTheOldFile) {
   ASSERT_TRUE(zapisz_plik(k + "/plik", "stary"));
   EXPECT_FALSE(zapisz_atomowo((k + "/plik/x.sav").c_str(), "x", 1));
   EXPECT_EQ(wczytaj_plik(k + "/plik"), "stary");
+  EXPECT_EQ(pliki_w(k + "/nowy/folder"), "plik.sav ") << "no temporary file is left";
+}
+
+TEST(Pliki, TemporaryFilesOfAKilledWriteGoAtTheNextWrite) {
+  std::string k = katalog_tymczasowy();
+  for (const char* p : {".1.sav.Ab3xY9", "1.sav.tmp", ".2.sav.Ab3xY9", ".1.sav.notes"})
+    ASSERT_TRUE(zapisz_plik(k + "/" + p, "urwany zapis"));
+  ASSERT_TRUE(zapisz_atomowo((k + "/1.sav").c_str(), "gra", 3));
+  // Only the leftovers of this target go; another slot's stays for its own next save.
+  EXPECT_EQ(pliki_w(k), ".1.sav.notes .2.sav.Ab3xY9 1.sav ");
+}
+
+TEST(Pliki, OnlyRegularFilesAreOpenedAndNothingWaitsOnAPipe) {
+  alarm(10);  // a reader stuck on the pipe fails the test instead of hanging it
+  std::string k = katalog_tymczasowy();
+  ASSERT_EQ(mkfifo((k + "/rura").c_str(), 0644), 0);
+  ASSERT_TRUE(zapisz_plik(k + "/plik", "abc"));
+  struct przypadek {
+    std::string sciezka;
+    int blad;
+  };
+  for (const przypadek& p : {przypadek{k + "/rura", EINVAL}, przypadek{k, EISDIR},
+                             przypadek{k + "/brak", ENOENT}}) {
+    errno = 0;
+    EXPECT_EQ(otworz_do_odczytu(p.sciezka.c_str()), nullptr) << p.sciezka;
+    EXPECT_EQ(errno, p.blad) << p.sciezka;
+    EXPECT_FALSE(czy_zwykly_plik(p.sciezka.c_str()));
+  }
+  std::FILE* f = otworz_do_odczytu((k + "/plik").c_str());
+  ASSERT_NE(f, nullptr);
+  char bufor[4] = {};
+  EXPECT_EQ(std::fread(bufor, 1, 3, f), 3u) << "the file reads in blocking mode";
+  std::fclose(f);
+  alarm(0);
 }
 
 }  // namespace

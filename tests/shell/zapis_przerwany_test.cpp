@@ -79,6 +79,10 @@ TEST(ZapisPrzerwany, KilledSavesLeaveEverySlotOldOrNewAndLoadable) {
   }
   // The kills did land in the middle of the writing, not only before it began.
   EXPECT_GT(nowe, 0);
+  // What the killed saves left behind goes with the next save of each slot.
+  for (int n = 1; n <= LICZBA_SLOTOW; ++n)
+    ASSERT_TRUE(zapisz_gre(slot(katalog, n).c_str(), a, blad)) << blad;
+  EXPECT_EQ(pliki_w(katalog + "/Zapisane_gry"), "1.sav 2.sav 3.sav 4.sav 5.sav ");
   a.zwolnij();
   b.zwolnij();
   godzina = 0.0f;

@@ -1,10 +1,13 @@
 #include "srodowisko.h"
 
 #include <allegro.h>
+#include <dirent.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -35,6 +38,20 @@ std::string wczytaj_plik(const std::string& sciezka) {
   std::ostringstream s;
   s << f.rdbuf();
   return s.str();
+}
+
+std::string pliki_w(const std::string& katalog) {
+  std::vector<std::string> nazwy;
+  if (DIR* d = opendir(katalog.c_str())) {
+    while (dirent* e = readdir(d))
+      if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+        nazwy.push_back(e->d_name);
+    closedir(d);
+  }
+  std::sort(nazwy.begin(), nazwy.end());
+  std::string wynik;
+  for (const std::string& n : nazwy) wynik += n + " ";
+  return wynik;
 }
 
 grafika_nagrywajaca::grafika_nagrywajaca() : grafika(tryb_grafiki::atrapa) { rysowanie = 1; }

@@ -15,6 +15,8 @@ std::string katalog_tymczasowy();
 // Writes bytes to a file; returns false on failure.
 bool zapisz_plik(const std::string& sciezka, const std::string& dane);
 std::string wczytaj_plik(const std::string& sciezka);
+// The names in a folder, sorted, each followed by a blank ("" for an empty or missing one).
+std::string pliki_w(const std::string& katalog);
 
 // One drawing call recorded by grafika_nagrywajaca.
 struct wywolanie_rysowania {
