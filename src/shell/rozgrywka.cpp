@@ -81,8 +81,8 @@ struct budowla_dewelopera {
 const budowla_dewelopera BUDOWLE[] = {
     {KEY_O, pole_miasto_1}, {KEY_P, pole_miasto_2}, {KEY_N, pole_wieza_1}, {KEY_M, pole_wieza_2}};
 
-// The message window's rectangle on the game screen.
-const int OKNO_X = 320, OKNO_Y = 216, OKNO_X2 = 700, OKNO_Y2 = 386;
+// The message window's top-left corner on the game screen.
+const int OKNO_X = 320, OKNO_Y = 216;
 // The map area ends here; the command panel lies below.
 const int GRANICA_PANELU = 583;
 
@@ -133,7 +133,11 @@ const muzyka* rozgrywka::pobierz_utwor(int i) const {
 
 bool rozgrywka::czy_komputer() const { return stan.aktywny_gracz == ai; }
 
-bool rozgrywka::klik(int nr) { return przyciski[nr]->zdarzenie() == przycisk::klikniety; }
+bool rozgrywka::klik(int nr) {
+  // Under an open message window the buttons only show, in their plain look.
+  if (okno_otwarte) return przyciski[nr]->zdarzenie_ze_stanem(-1, -1, 0), false;
+  return przyciski[nr]->zdarzenie() == przycisk::klikniety;
+}
 
 void rozgrywka::klatka() {
   grafika* ekran = stan.ekran;
@@ -160,14 +164,17 @@ void rozgrywka::klatka() {
   sprawdz_koniec_gry();
   std::srand((unsigned)std::time(nullptr));
   if (czy_komputer()) stan.wejscie->wyswietl_okno(0);
-  okna_komunikatow();
   if (czy_komputer()) zakupy_komputera(stan, stan.aktywny_gracz);
+  // A message window alone answers clicks while it is open, and it is drawn last, over the
+  // panel and the in-game menu.
+  okno_otwarte = czy_okno_otwarte();
   panel();
-  if (zakonczona) return;
   if (!czy_komputer()) przyciski[p_koniec_tury]->rysuj();
   bool koniec = klik(p_koniec_tury);
   if (!koniec && czy_komputer() && stan.armia_glowna->czy_koniec_tury(ai)) koniec = true;
   if (koniec) koniec_tury();
+  okna_komunikatow();
+  if (zakonczona) return;
   pasek_stanu();
   licznik_fps();
   ekran->zmiana_klatki(false);
@@ -246,20 +253,21 @@ bool rozgrywka::czy_okno_otwarte() const {
   return tryb_panelu == panel_wyjscie || blad_zapisu[0] != 0 || stan.wejscie->zwroc_okno() != 0;
 }
 
-// A click on a message window's button, or anywhere on the command panel, is meant for the
-// window or the panel, not for the unit on the map beneath it.
+// Clicks reach the units on the map only when no message window is open, and not through
+// the command panel or the in-game menu.
 void rozgrywka::pomin_klikniecia_pod_oknem() {
-  bool pod_oknem = czy_okno_otwarte() && mouse_x >= OKNO_X && mouse_x < OKNO_X2 &&
-                   mouse_y >= OKNO_Y && mouse_y < OKNO_Y2;
   bool na_panelu = mouse_y >= GRANICA_PANELU;
   bool pod_menu = menu_w_grze && mouse_x >= 410 && mouse_x < 610 && mouse_y >= 115 &&
                   mouse_y < 445;
-  if (pod_oknem || na_panelu || pod_menu) stan.wejscie->pomin_klikniecia();
+  if (czy_okno_otwarte() || na_panelu || pod_menu) stan.wejscie->pomin_klikniecia();
 }
 
 void rozgrywka::okna_komunikatow() {
   // The quit confirmation owns the window's buttons while it is open.
-  if (tryb_panelu == panel_wyjscie) return;
+  if (tryb_panelu == panel_wyjscie) {
+    potwierdzenie_wyjscia();
+    return;
+  }
   if (blad_zapisu[0]) {
     if (okna->okno(OKNO_X, OKNO_Y, blad_zapisu, tekst("ok"), " ") == 0) {
       blad_zapisu[0] = 0;

@@ -94,6 +94,7 @@ class rozgrywka {
   void wybor_sklepu();
   void sklep_technologii();
   void koniec_gry();
+  void panel_pod_pytaniem();
   void potwierdzenie_wyjscia();
   jednostka* aktywna_jednostka() const;
   bool czy_komputer() const;
@@ -109,6 +110,7 @@ class rozgrywka {
   bool zakonczona = false;
   bool oddawaj_procesor = true;
   bool koniec_zgloszony = false;
+  bool okno_otwarte = false;  // a message window was open when this frame's panel ran
   char blad_zapisu[256] = "";
 
   // Music: 0 and 1 the battle music of the two sides, 2..10 the number keys 1..9.

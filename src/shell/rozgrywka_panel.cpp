@@ -31,7 +31,7 @@ void rozgrywka::panel() {
     case panel_jednostki: panel_trybu_jednostki(); break;
     case panel_sklep: sklep_jednostek(); break;
     case panel_koniec_gry: koniec_gry(); break;
-    case panel_wyjscie: potwierdzenie_wyjscia(); break;
+    case panel_wyjscie: panel_pod_pytaniem(); break;
     case panel_wybor_sklepu: wybor_sklepu(); break;
     case panel_technologie: sklep_technologii(); break;
     default: tryb_panelu = panel_jednostki; break;
@@ -135,18 +135,19 @@ void rozgrywka::trening(jednostka* a) {
 
 void rozgrywka::menu_gry() {
   stan.ekran->rysuj_bitmape(b_ingamemenu, 410, 115, 100, 100, 0, 0);
-  // While a message window lies over the menu its buttons only show.
-  bool reaguje = !czy_okno_otwarte();
-  if (reaguje && klik(p_wyjscie)) {
+  if (klik(p_wyjscie)) {
     menu_w_grze = 0;
     tryb_panelu = panel_wyjscie;
   }
-  if (reaguje && klik(p_powrot_menu)) {
+  if (klik(p_powrot_menu)) {
     stan.ekran->zmiana_klatki(true);
     menu_w_grze = 0;
   }
   for (int slot = 1; slot <= 5; ++slot)
-    if (reaguje && menu_w_grze && klik(p_zapis1 + slot - 1)) zapisz_do_slotu(slot);
+    if (menu_w_grze && klik(p_zapis1 + slot - 1)) zapisz_do_slotu(slot);
+  // A message window over the menu is drawn only in full frames; between them the menu's
+  // buttons would come out on top of it.
+  if (okno_otwarte && !stan.ekran->czy_rysowanie()) return;
   for (int i = p_zapis1; i <= p_zapis5; ++i) przyciski[i]->rysuj();
   przyciski[p_wyjscie]->rysuj();
   przyciski[p_powrot_menu]->rysuj();
@@ -226,18 +227,19 @@ void rozgrywka::koniec_gry() {
     stan.ekran->pisz(tekst("bluewins"), 435, 653, 0, makecol(0, 0, 255), true, -1);
 }
 
-void rozgrywka::potwierdzenie_wyjscia() {
-  int odp = okna->okno(320, 216, tekst("reallyquit"), tekst("ok"), tekst("cancel"));
-  if (odp == 0) {
-    zakonczona = true;
-    return;
-  }
-  if (odp == 1) {
-    tryb_panelu = panel_jednostki;
-    stan.ekran->zmiana_klatki(true);
-  }
+// The panel under the quit confirmation; the window itself comes with the other messages.
+void rozgrywka::panel_pod_pytaniem() {
   jednostka* a = aktywna_jednostka();
   if (a) a->wyswietl_info(true, true);
   przyciski[p_opcje]->rysuj();
   przyciski[p_kup]->rysuj();
+}
+
+void rozgrywka::potwierdzenie_wyjscia() {
+  int odp = okna->okno(320, 216, tekst("reallyquit"), tekst("ok"), tekst("cancel"));
+  if (odp == 0) zakonczona = true;
+  if (odp == 1) {
+    tryb_panelu = panel_jednostki;
+    stan.ekran->zmiana_klatki(true);
+  }
 }

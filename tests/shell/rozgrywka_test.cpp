@@ -207,6 +207,38 @@ TEST_F(RozgrywkaTest, QuitConfirmationHoldsBackAPendingMessage) {
   EXPECT_EQ(wejscie.zwroc_okno(), 1);
 }
 
+long zegar_staly() { return 0; }
+
+TEST_F(RozgrywkaTest, MessageWindowLiesOverTheInGameMenuAndAloneAnswersClicks) {
+  ekran.ustaw_zegar(zegar_staly);  // no animation step: passes draw in full only when asked
+  rozgrywka& r = start();
+  kliknij_przycisk(rozgrywka::p_opcje);
+  ASSERT_TRUE(r.czy_menu_w_grze());
+  wejscie.wyswietl_okno(2);
+  ekran.wyczysc();
+  r.klatka();  // the window's first pass is drawn in full
+  int okno = -1, ostatnie_menu = -1;
+  for (int i = 0; i < (int)ekran.wywolania.size(); ++i) {
+    const auto& w = ekran.wywolania[i];
+    if (w.co == "bitmapa" && w.a == b_pr3) okno = i;
+    if (w.co == "bitmapa" && (w.a == b_ingamemenu || (w.a == b_button && w.b == 455))) ostatnie_menu = i;
+  }
+  EXPECT_GT(okno, ostatnie_menu) << "the window is drawn under the in-game menu";
+  ekran.wyczysc();
+  r.klatka();
+  EXPECT_FALSE(narysowano_przycisk(455, 320)) << "slot 5 comes out over the window between full frames";
+
+  // Neither the menu nor the end of turn answers while the window is open.
+  kliknij_przycisk(rozgrywka::p_powrot_menu);
+  kliknij_przycisk(rozgrywka::p_koniec_tury);
+  EXPECT_TRUE(r.czy_menu_w_grze());
+  EXPECT_EQ(stan.aktywny_gracz, 1);
+  kliknij(320 + 130 + 50, 216 + 125 + 10);
+  EXPECT_EQ(wejscie.zwroc_okno(), 0);
+  kliknij_przycisk(rozgrywka::p_powrot_menu);
+  EXPECT_FALSE(r.czy_menu_w_grze());
+}
+
 TEST_F(RozgrywkaTest, ShopModesFollowTheirButtonsAndTheIndexStaysInRange) {
   rozgrywka& r = start();
   kliknij_przycisk(rozgrywka::p_kup);

@@ -1,8 +1,8 @@
 # The whole path in a real window: the main menu shows its background, panel and buttons,
 # and Esc there does nothing; the maps screen shows the four thumbnails; an empty slot is
 # refused and new game then starts the chosen map; new game opens the battlefield with black
-# where no field lies; ending turns lets the computer play; the in-game menu saves into
-# slot 1; the window's close button asks first, and quitting ends with status -1; a second
+# where no field lies; ending turns lets the computer play; a failed save shows its message
+# over the in-game menu, which then saves into slot 1; the window's close button asks first, and quitting ends with status -1; a second
 # start loads the saved game from the saved-games screen, and it saves again into the same
 # file; the same game late in the evening is shaded dark over the map only; on the menu the
 # close button quits.
@@ -76,7 +76,15 @@ for _ in 1 2; do
 done
 kill -0 "$PID_GRY" 2>/dev/null || blad "the game ended during the computer's turn"
 
+# A save that fails opens its message over the in-game menu: slot 3 does not show through.
+mkdir "$KATALOG/Zapisane_gry/5.sav"
 kliknij $((400 + 50)) $((740 + 10))   # options: the in-game menu
+kliknij $((455 + 50)) $((320 + 10))   # save 5: a folder holds its place
+sleep 0.3
+zrzut "$KATALOG/blad_zapisu.png"
+IFS=, read -r R _ B <<<"$(kolor "$KATALOG/blad_zapisu.png" 470 268)"
+[ "$R" -gt "$B" ] || blad "the in-game menu shows through the message window ($R,$B)"
+kliknij $((320 + 130 + 50)) $((216 + 125 + 10))  # acknowledge; the menu stays open
 kliknij $((455 + 50)) $((200 + 10))   # save 1
 sleep 0.5
 [ -s "$KATALOG/Zapisane_gry/1.sav" ] || blad "slot 1 was not written"
