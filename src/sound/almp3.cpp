@@ -16,6 +16,7 @@ struct ALMP3_MP3STREAM {
   bool wejscie_wydane = false;
   bool koniec_wejscia = false;
   bool potrzebuje_danych = false;
+  bool dekoder_pusty = false;  // the decoder has used up everything fed so far
   bool gra = false;
   bool skonczona = false;
   bool do_zgloszenia = false;  // the end was reached; the next poll reports it
@@ -27,9 +28,27 @@ struct ALMP3_MP3STREAM {
   long ostatni_czas = 0;
   std::vector<short> zapas;  // decoded samples not yet handed out
   std::size_t zapas_pozycja = 0;
+  // Samples that go to the output before anything decoded: the last samples of the track
+  // this one follows, or this track's own last ones when they fill less than a buffer.
+  std::vector<short> ogon;
 };
 
 namespace {
+
+// Decoded sound kept ready ahead of the output, in sample frames: the next block of input
+// is asked for as soon as the decoder cannot keep this much ready.
+const std::size_t ZAPAS_RAMEK = 44100;
+
+// The output of a track that has ended and been stopped, with its last samples not yet
+// played. The next track started in the same format goes on in it right after them, so a
+// loop has no gap; otherwise it plays them out and stops.
+struct odlozone_wyjscie {
+  AUDIOSTREAM* glos = nullptr;
+  int czestotliwosc = 0, kanaly = 0, dlugosc_bufora = 0;
+  std::vector<short> ogon;
+  int bufory_ciszy = 0;
+};
+odlozone_wyjscie odlozone;
 
 bool czy_jest_dzwiek() { return digi_driver && digi_driver->id != DIGI_NONE; }
 
@@ -41,42 +60,44 @@ void inicjalizuj_dekoder() {
   }
 }
 
+std::size_t w_zapasie(const ALMP3_MP3STREAM* s) { return s->zapas.size() - s->zapas_pozycja; }
+
 // Decodes what the fed data allows into the stream's reserve; false when no more comes
 // without another block.
 bool dekoduj_wiecej(ALMP3_MP3STREAM* s) {
+  if (s->dekoder_pusty) return false;
   unsigned char wyjscie[16384];
   size_t ile = 0;
   int r = mpg123_read(s->dekoder, wyjscie, sizeof wyjscie, &ile);
-  if (r == MPG123_NEW_FORMAT) {
-    long czest;
-    int kan, kod;
-    mpg123_getformat(s->dekoder, &czest, &kan, &kod);
-    return true;
-  }
   if (ile > 0) {
+    if (s->zapas_pozycja > 0 && s->zapas_pozycja * 2 >= s->zapas.size()) {
+      s->zapas.erase(s->zapas.begin(), s->zapas.begin() + long(s->zapas_pozycja));
+      s->zapas_pozycja = 0;
+    }
     const short* p = reinterpret_cast<const short*>(wyjscie);
     s->zapas.insert(s->zapas.end(), p, p + ile / 2);
   }
-  if (r == MPG123_NEED_MORE) {
+  if (r == MPG123_NEED_MORE || r == MPG123_DONE || r == MPG123_ERR) {
+    s->dekoder_pusty = true;
     s->potrzebuje_danych = !s->koniec_wejscia;
     return false;
   }
-  if (r == MPG123_DONE || r == MPG123_ERR) return false;
-  return ile > 0 || r == MPG123_OK;
+  return true;
+}
+
+// Keeps the reserve full while the fed data lasts.
+void dopelnij_zapas(ALMP3_MP3STREAM* s) {
+  while (w_zapasie(s) < ZAPAS_RAMEK * std::size_t(s->kanaly) && dekoduj_wiecej(s)) {
+  }
 }
 
 // Takes up to n sample frames out of the decoder; fewer only when the data runs out.
 std::size_t pobierz_probki(ALMP3_MP3STREAM* s, short* cel, std::size_t ramki) {
   std::size_t potrzeba = ramki * s->kanaly, dane = 0;
   while (dane < potrzeba) {
-    std::size_t dostepne = s->zapas.size() - s->zapas_pozycja;
-    if (dostepne == 0) {
-      s->zapas.clear();
-      s->zapas_pozycja = 0;
-      if (!dekoduj_wiecej(s) && s->zapas.empty()) break;
-      continue;
-    }
-    std::size_t n = std::min(dostepne, potrzeba - dane);
+    if (w_zapasie(s) == 0) dekoduj_wiecej(s);
+    if (w_zapasie(s) == 0) break;
+    std::size_t n = std::min(w_zapasie(s), potrzeba - dane);
     if (cel) std::memcpy(cel + dane, s->zapas.data() + s->zapas_pozycja, n * sizeof(short));
     s->zapas_pozycja += n;
     dane += n;
@@ -86,19 +107,70 @@ std::size_t pobierz_probki(ALMP3_MP3STREAM* s, short* cel, std::size_t ramki) {
   return pelne;
 }
 
-bool czy_wyczerpany(ALMP3_MP3STREAM* s) {
-  return s->koniec_wejscia && s->zapas_pozycja >= s->zapas.size();
+// Every sample of the file has been decoded.
+bool czy_dekoder_wyczerpany(const ALMP3_MP3STREAM* s) { return s->koniec_wejscia && s->dekoder_pusty; }
+
+void zakoncz(ALMP3_MP3STREAM* s) {
+  s->skonczona = true;
+  s->do_zgloszenia = true;
 }
 
-// The end of the data has been reached and all of it handed out.
-int sprawdz_koniec(ALMP3_MP3STREAM* s, std::size_t otrzymane, std::size_t chciane) {
-  if (otrzymane < chciane && czy_wyczerpany(s) && !s->skonczona) {
-    s->skonczona = true;
-    s->do_zgloszenia = true;
+// One output buffer: the waiting samples of ogon first, then what dalej writes (it gets
+// the place and the frames left, returns the frames written), silence after that.
+template <typename F>
+bool wypelnij_bufor(AUDIOSTREAM* glos, int ramki, int kanaly, std::vector<short>& ogon, F dalej) {
+  unsigned short* bufor = static_cast<unsigned short*>(get_audio_stream_buffer(glos));
+  if (!bufor) return false;
+  short* probki = reinterpret_cast<short*>(bufor);
+  const std::size_t wszystkie = std::size_t(ramki) * kanaly;
+  std::size_t n = std::min(ogon.size(), wszystkie);
+  std::copy(ogon.begin(), ogon.begin() + long(n), probki);
+  ogon.erase(ogon.begin(), ogon.begin() + long(n));
+  n += dalej(probki + n, (wszystkie - n) / kanaly) * kanaly;
+  // What is missing is silence, never what the buffer held before.
+  std::fill(probki + n, probki + wszystkie, short(0));
+  for (std::size_t i = 0; i < wszystkie; ++i) bufor[i] ^= 0x8000;
+  free_audio_stream_buffer(glos);
+  return true;
+}
+
+// Feeds an ended output its last samples and silence after them; stops it once they have
+// been played (the third buffer handed out means the mixer has left the one holding them).
+void wygas_odlozone() {
+  while (odlozone.glos && odlozone.bufory_ciszy < 3) {
+    if (!wypelnij_bufor(odlozone.glos, odlozone.dlugosc_bufora, odlozone.kanaly, odlozone.ogon,
+                        [](short*, std::size_t) { return std::size_t(0); }))
+      return;
+    ++odlozone.bufory_ciszy;
   }
-  if (!s->do_zgloszenia) return 0;
-  s->do_zgloszenia = false;
-  return 1;
+  if (odlozone.glos) stop_audio_stream(odlozone.glos);
+  odlozone = odlozone_wyjscie();
+}
+
+// Hands every output buffer the mixer has free the next samples. When the track's last
+// samples would fill less than a buffer, they wait in ogon and the track has ended: the
+// next track goes on right after them in the same buffer (or, if the ended track is polled
+// again, silence does).
+void wypelnij_wyjscie(ALMP3_MP3STREAM* s) {
+  const std::size_t ramki = std::size_t(s->dlugosc_bufora), k = std::size_t(s->kanaly);
+  for (;;) {
+    if (!s->skonczona) {
+      dopelnij_zapas(s);
+      if (czy_dekoder_wyczerpany(s) && s->ogon.size() + w_zapasie(s) < ramki * k) {
+        const std::size_t n = w_zapasie(s);
+        s->ogon.insert(s->ogon.end(), s->zapas.begin() + long(s->zapas_pozycja), s->zapas.end());
+        s->zapas_pozycja += n;
+        s->zdekodowane += long(n / k);
+        zakoncz(s);
+        return;
+      }
+    }
+    if (!wypelnij_bufor(s->glos, s->dlugosc_bufora, s->kanaly, s->ogon,
+                        [s](short* cel, std::size_t ramki_wolne) {
+                          return s->skonczona ? 0 : pobierz_probki(s, cel, ramki_wolne);
+                        }))
+      return;
+  }
 }
 
 }  // namespace
@@ -108,7 +180,8 @@ ALMP3_MP3STREAM* almp3_create_mp3stream(const void* dane, int dlugosc, int ostat
   inicjalizuj_dekoder();
   ALMP3_MP3STREAM* s = new ALMP3_MP3STREAM;
   s->dekoder = mpg123_new(nullptr, nullptr);
-  if (!s->dekoder || mpg123_param(s->dekoder, MPG123_ADD_FLAGS, MPG123_QUIET, 0) != MPG123_OK) {
+  if (!s->dekoder || mpg123_param(s->dekoder, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0) !=
+                          MPG123_OK) {
     almp3_destroy_mp3stream(s);
     return nullptr;
   }
@@ -158,57 +231,70 @@ int almp3_play_mp3stream(ALMP3_MP3STREAM* s, int bufor, int glosnosc, int panora
     return 0;
   }
   s->gra = true;
-  if (czy_jest_dzwiek())
+  if (!czy_jest_dzwiek()) return 0;
+  if (odlozone.glos && odlozone.czestotliwosc == s->czestotliwosc &&
+      odlozone.kanaly == s->kanaly && odlozone.dlugosc_bufora == s->dlugosc_bufora &&
+      !s->skonczona && s->ogon.empty()) {
+    // Goes on in the output of the track that has just ended, right after its last sample.
+    s->glos = odlozone.glos;
+    s->ogon.swap(odlozone.ogon);
+    odlozone = odlozone_wyjscie();
+    voice_set_volume(s->glos->voice, glosnosc);
+    voice_set_pan(s->glos->voice, panorama);
+  } else {
+    wygas_odlozone();
     s->glos = play_audio_stream(s->dlugosc_bufora, 16, s->kanaly == 2, s->czestotliwosc, glosnosc,
                                 panorama);
+  }
+  // The output starts with music, not with a buffer of silence.
+  if (s->glos) wypelnij_wyjscie(s);
   return 0;
 }
 
 void almp3_stop_mp3stream(ALMP3_MP3STREAM* s) {
   if (!s) return;
-  if (s->glos) stop_audio_stream(s->glos);
+  if (s->glos && s->skonczona) {
+    // The last samples are still to be heard: the output waits for the next track.
+    wygas_odlozone();
+    odlozone.glos = s->glos;
+    odlozone.czestotliwosc = s->czestotliwosc;
+    odlozone.kanaly = s->kanaly;
+    odlozone.dlugosc_bufora = s->dlugosc_bufora;
+    odlozone.ogon.swap(s->ogon);
+  } else if (s->glos) {
+    stop_audio_stream(s->glos);
+  }
   s->glos = nullptr;
+  s->ogon.clear();
   s->gra = false;
 }
 
 int almp3_poll_mp3stream(ALMP3_MP3STREAM* s) {
   if (!s || !s->gra) return -1;
-  if (s->do_zgloszenia) {
-    s->do_zgloszenia = false;
-    return 1;
-  }
-  if (s->skonczona) return 0;
-  if (!s->glos) {
+  wygas_odlozone();
+  if (s->glos) {
+    wypelnij_wyjscie(s);
+  } else if (!s->skonczona) {
     // Silent sink: take what the time since the last poll would have played.
     long teraz = zegar_scienny_ms();
     long ramki = (teraz - s->ostatni_czas) * s->czestotliwosc / 1000;
-    if (ramki <= 0) return 0;
-    s->ostatni_czas = teraz;
-    ramki = std::min<long>(ramki, s->dlugosc_bufora);
-    return sprawdz_koniec(s, pobierz_probki(s, nullptr, std::size_t(ramki)), std::size_t(ramki));
+    if (ramki > 0) {
+      s->ostatni_czas = teraz;
+      ramki = std::min<long>(ramki, s->dlugosc_bufora);
+      if (pobierz_probki(s, nullptr, std::size_t(ramki)) < std::size_t(ramki) &&
+          czy_dekoder_wyczerpany(s))
+        zakoncz(s);
+    }
   }
-  unsigned short* bufor = static_cast<unsigned short*>(get_audio_stream_buffer(s->glos));
-  if (!bufor) return 0;
-  std::size_t ramki = std::size_t(s->dlugosc_bufora);
-  short* probki = reinterpret_cast<short*>(bufor);
-  std::size_t mamy = pobierz_probki(s, probki, ramki);
-  // What the decoder could not give yet is silence, never what the buffer held before.
-  std::size_t wszystkie = ramki * s->kanaly;
-  for (std::size_t i = mamy * s->kanaly; i < wszystkie; ++i) probki[i] = 0;
-  for (std::size_t i = 0; i < wszystkie; ++i) bufor[i] ^= 0x8000;
-  free_audio_stream_buffer(s->glos);
-  return sprawdz_koniec(s, mamy, ramki);
+  if (!s->do_zgloszenia) return 0;
+  s->do_zgloszenia = false;
+  return 1;
 }
 
 void* almp3_get_mp3stream_buffer(ALMP3_MP3STREAM* s) {
   if (!s || s->koniec_wejscia || s->wejscie_wydane) return nullptr;
-  // Ask for more input only when the decoder has run dry.
-  if (!s->potrzebuje_danych && s->zapas_pozycja >= s->zapas.size()) {
-    s->zapas.clear();
-    s->zapas_pozycja = 0;
-    while (dekoduj_wiecej(s) && s->zapas.size() < 65536) {
-    }
-  }
+  // The next block is asked for while decoded sound is still in reserve.
+  dopelnij_zapas(s);
   if (!s->potrzebuje_danych) return nullptr;
   s->wejscie_wydane = true;
   return s->wejscie;
@@ -219,17 +305,14 @@ void almp3_free_mp3stream_buffer(ALMP3_MP3STREAM* s, int bajty) {
   s->wejscie_wydane = false;
   s->potrzebuje_danych = false;
   int n = bajty < 0 ? ALMP3_BLOK : std::min(bajty, ALMP3_BLOK);
-  if (n > 0) mpg123_feed(s->dekoder, s->wejscie, size_t(n));
+  if (n > 0 && mpg123_feed(s->dekoder, s->wejscie, size_t(n)) == MPG123_OK) s->dekoder_pusty = false;
   if (bajty >= 0) s->koniec_wejscia = true;
 }
 
 void almp3_przewin(ALMP3_MP3STREAM* s, long probki) {
   if (!s || !s->gra || s->glos || s->skonczona || probki <= 0) return;
   std::size_t mamy = pobierz_probki(s, nullptr, std::size_t(probki));
-  if (mamy < std::size_t(probki) && czy_wyczerpany(s)) {
-    s->skonczona = true;
-    s->do_zgloszenia = true;
-  }
+  if (mamy < std::size_t(probki) && czy_dekoder_wyczerpany(s)) zakoncz(s);
 }
 
 long almp3_pobierz_zdekodowane(const ALMP3_MP3STREAM* s) { return s ? s->zdekodowane : 0; }

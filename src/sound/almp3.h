@@ -13,10 +13,12 @@ void almp3_destroy_mp3stream(ALMP3_MP3STREAM* s);
 // stream goes on from where it stopped. 0 on success.
 int almp3_play_mp3stream(ALMP3_MP3STREAM* s, int bufor, int glosnosc, int panorama);
 void almp3_stop_mp3stream(ALMP3_MP3STREAM* s);
-// Fills the output; 1 exactly once when playback has just finished, -1 when not playing,
-// else 0.
+// Fills the output; 1 exactly once when the track has ended, -1 when not playing, else 0.
+// A track ends when its last samples are waiting in the output: stopping it then lets them
+// be heard, and the next track started goes on right after them, so a loop has no gap.
 int almp3_poll_mp3stream(ALMP3_MP3STREAM* s);
-// A buffer for the next block of input (32768 bytes), or null when none is wanted now.
+// A buffer for the next block of input (32768 bytes), or null when none is wanted now. The
+// next block is wanted while a second of decoded sound is still in reserve.
 void* almp3_get_mp3stream_buffer(ALMP3_MP3STREAM* s);
 // Hands the buffer back: -1 a full block, otherwise the bytes read, which ends the input.
 void almp3_free_mp3stream_buffer(ALMP3_MP3STREAM* s, int bajty);
