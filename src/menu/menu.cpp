@@ -52,8 +52,7 @@ const stale_miejsce STALE_PRZYCISKI[] = {
 };
 
 // The six main buttons: their sections in the language file, in button order.
-const char* const SEKCJE_GLOWNE[] = {"button_nowagra", "button_wczytajmape", "button_wczytajgre",
-                                     "button_opcje",   "button_info",        "button_wyjscie"};
+const char* const* const SEKCJE_GLOWNE = SEKCJE_PRZYCISKOW_MENU;
 
 // The four maps of the new-game screen: thumbnail file and place.
 struct miejsce_mapy {
@@ -235,7 +234,11 @@ menu::wynik_kroku menu::krok() {
   ekran->rysuj_bitmape(b_tlo_menu, 0, 0, 0, 0, 1024, 768);
 
   ekran_menu nastepny = biezacy_ekran;
-  wynik_kroku w = biezacy_ekran == glowny ? obsluz_glowny(nastepny) : obsluz_ekran(nastepny);
+  wynik_kroku w = dalej;
+  if (komunikat[0])
+    obsluz_komunikat();
+  else
+    w = biezacy_ekran == glowny ? obsluz_glowny(nastepny) : obsluz_ekran(nastepny);
   // On the menu the window's close button quits, as the exit button does.
   if (w == wyjscie || czy_prosba_zamkniecia()) return wyjscie;
   if (w == start_gry && biezacy_ekran == zapisy) return start_gry;  // a slot leaves at once
@@ -254,7 +257,23 @@ void menu::obsluz_klawisze(ekran_menu& nastepny) {
   bool esc = key[KEY_ESC] != 0;
   bool wcisniety = esc && !esc_poprzednio;
   esc_poprzednio = esc;
-  if (wcisniety) nastepny = POWROT_ESC[biezacy_ekran];
+  if (!wcisniety) return;
+  if (komunikat[0])
+    komunikat[0] = 0;  // Esc acknowledges a message
+  else
+    nastepny = POWROT_ESC[biezacy_ekran];
+}
+
+void menu::pokaz_komunikat(const char* tekst_okna) {
+  std::snprintf(komunikat, sizeof komunikat, "%s", tekst_okna ? tekst_okna : "");
+}
+
+// The screen with its buttons drawn but not polled, and the message over it.
+void menu::obsluz_komunikat() {
+  rysuj_tlo_ekranu();
+  rysuj_przyciski(przyciski, EKRANY[biezacy_ekran]);
+  ekran->zmiana_klatki(true);  // the window's panel is drawn in full frames only
+  if (okno(320, 216, komunikat, tekst("acknowledge"), " ") == 0) komunikat[0] = 0;
 }
 
 void menu::rysuj_tlo_ekranu() {
@@ -336,8 +355,11 @@ menu::wynik_kroku menu::reaguj(numer_przycisku n, ekran_menu& nastepny) {
 // config.cfg is written by zapisz_jezyk before any text is fetched from the new file.
 void menu::wybierz_jezyk_przyciskiem(int k) {
   if (k < 0 || k >= 7) return;
-  przyciski[p_jezyk]->napis(zapisz_jezyk(KOLEJNOSC_JEZYKOW[k]));
+  bool zapisany = true;
+  przyciski[p_jezyk]->napis(zapisz_jezyk(KOLEJNOSC_JEZYKOW[k], &zapisany));
   przelicz_etykiety();
+  // Told in the language just chosen, which holds until the game is closed.
+  if (!zapisany) pokaz_komunikat(tekst("langnotsaved"));
 }
 
 void menu::miniatura(const char* plik_mapy, int x, int y, int skala) {

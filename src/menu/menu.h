@@ -24,6 +24,11 @@ class menu {
   // A label beginning with a blank means no such button.
   int okno(int x, int y, const char* tekst, const char* napis1, const char* napis2);
 
+  // A message shown over the menu in a window with one button until the player acknowledges
+  // it (its button or Esc); meanwhile the screen's buttons only show. The text is copied.
+  void pokaz_komunikat(const char* tekst);
+  bool czy_komunikat() const { return komunikat[0] != 0; }
+
   // The settings the menu hands to the game, settable for tests.
   void ustaw_wybor(short w) { wybor = w; }
   void ustaw_bez_dzwieku(bool b) { bez_dzwieku = b; }
@@ -66,6 +71,7 @@ class menu {
   void obsluz_klawisze(ekran_menu& nastepny);
   void wybierz_jezyk_przyciskiem(int k);
   void rysuj_tlo_ekranu();
+  void obsluz_komunikat();
   void zatrzymaj_muzyke();
 
   przycisk* przyciski[LICZBA_PRZYCISKOW] = {};
@@ -84,4 +90,5 @@ class menu {
   przycisk* okno_przycisk1 = nullptr;
   przycisk* okno_przycisk2 = nullptr;
   bool okno_pierwsze_uruchomienie = true;
+  char komunikat[300] = "";
 };

@@ -8,6 +8,7 @@
 
 #include <strings.h>
 
+#include "globalne.h"
 #include "pliki.h"
 
 namespace {
@@ -78,14 +79,50 @@ std::string ustawienia_z_jezykiem(const std::string& stare, const std::string& s
   return wynik + "[General]\n" + linia_jezyka;
 }
 
-bool czy_plik_istnieje(const char* nazwa) {
-  std::FILE* f = std::fopen(nazwa, "rb");
-  if (!f) return false;
-  std::fclose(f);
-  return true;
+// Whether the active configuration can carry the game: the main menu's six buttons with their
+// labels and places, and the texts. A file cut short loses its button sections (they come
+// last), so this also tells a truncated file.
+bool czy_pelny_jezyk() {
+  for (const char* sekcja : SEKCJE_PRZYCISKOW_MENU)
+    for (const char* klucz : {"napis", "x", "y"})
+      if (!get_config_string(sekcja, klucz, nullptr)) return false;
+  const char** klucze = nullptr;
+  int ile = list_config_entries("teksty", &klucze);
+  free_config_entries(&klucze);
+  return ile > 0;
+}
+
+const jezyk_gry* znajdz_jezyk(const char* slowo) {
+  for (int i = 0; slowo && i < LICZBA_JEZYKOW; ++i)
+    if (std::strcmp(slowo, JEZYKI[i].slowo) == 0) return &JEZYKI[i];
+  return nullptr;
+}
+
+// Makes the language of the word active and returns its button label. When its file is
+// missing or damaged the Polish texts in force from start-up stay, and log.txt says why.
+const char* uzyj_jezyka(const char* slowo, bool po_wyborze) {
+  const jezyk_gry* j = znajdz_jezyk(slowo);
+  if (j && czy_zwykly_plik(j->plik)) {
+    set_config_file(j->plik);
+    if (czy_pelny_jezyk()) return po_wyborze ? j->etykieta_po_wyborze : j->etykieta;
+  }
+  if (j) {
+    char linia[160];
+    std::snprintf(linia, sizeof linia,
+                  "Language file %s is %s: the Polish texts of %s are used instead", j->plik,
+                  czy_zwykly_plik(j->plik) ? "damaged (no menu buttons or no texts)" : "missing",
+                  DOMYSLNY_PLIK);
+    piszlog(linia, 0);
+  }
+  set_config_file(DOMYSLNY_PLIK);
+  return JEZYKI[1].etykieta;
 }
 
 }  // namespace
+
+const char* const SEKCJE_PRZYCISKOW_MENU[6] = {"button_nowagra", "button_wczytajmape",
+                                               "button_wczytajgre", "button_opcje",
+                                               "button_info", "button_wyjscie"};
 
 const char* tekst(const char* klucz) { return tekst_z("teksty", klucz); }
 
@@ -128,18 +165,14 @@ const jezyk_gry* jezyki(int& liczba) {
 
 const char* wybierz_jezyk(bool po_wyborze) {
   std::string ustawienia = znajdz_plik("config.cfg");
-  set_config_file(ustawienia.c_str());
-  const char* slowo = get_config_string("General", "language", nullptr);
-  for (int i = 0; slowo && i < LICZBA_JEZYKOW; ++i) {
-    if (std::strcmp(slowo, JEZYKI[i].slowo) != 0) continue;
-    if (!czy_plik_istnieje(JEZYKI[i].plik)) break;
-    const char* etykieta = po_wyborze ? JEZYKI[i].etykieta_po_wyborze : JEZYKI[i].etykieta;
-    set_config_file(JEZYKI[i].plik);
-    return etykieta;
+  // Something else in its place (a folder, a pipe) is read as no settings at all.
+  std::string slowo;
+  if (czy_zwykly_plik(ustawienia.c_str())) {
+    set_config_file(ustawienia.c_str());
+    const char* s = get_config_string("General", "language", nullptr);
+    if (s) slowo = s;
   }
-  // No usable language: the Polish texts in force from start-up stay.
-  set_config_file(DOMYSLNY_PLIK);
-  return JEZYKI[1].etykieta;
+  return uzyj_jezyka(slowo.c_str(), po_wyborze);
 }
 
 bool zapisz_slowo_jezyka(const char* slowo) {
@@ -149,8 +182,11 @@ bool zapisz_slowo_jezyka(const char* slowo) {
   return zapisz_atomowo(ustawienia.c_str(), tresc.data(), tresc.size());
 }
 
-const char* zapisz_jezyk(const char* slowo) {
+const char* zapisz_jezyk(const char* slowo, bool* zapisany) {
   // On disk before any text is fetched again, so the choice survives a crash.
-  zapisz_slowo_jezyka(slowo);
-  return wybierz_jezyk(true);
+  bool dobrze = zapisz_slowo_jezyka(slowo);
+  if (zapisany) *zapisany = dobrze;
+  if (dobrze) return wybierz_jezyk(true);
+  piszlog("config.cfg cannot be written: the language chosen holds for this run only", 0);
+  return uzyj_jezyka(slowo, true);
 }

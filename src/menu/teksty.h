@@ -26,12 +26,18 @@ struct jezyk_gry {
 };
 const jezyk_gry* jezyki(int& liczba);
 
+// The sections of the main menu's six buttons in a language file, in button order.
+extern const char* const SEKCJE_PRZYCISKOW_MENU[6];
+
 // Makes config.cfg active, reads General/language and activates that language file. Returns
 // the language button label for it (po_wyborze: the label used after a choice in the menu);
-// on a missing or unknown word, keeps gm_pl.cfg active and returns the Polish label.
+// on a missing or unknown word, or a language file that is missing or lacks the menu's
+// buttons or its texts, keeps gm_pl.cfg active and returns the Polish label.
 const char* wybierz_jezyk(bool po_wyborze);
 // Sets General/language in config.cfg through the safe writer, keeping its other lines;
 // false when the file could not be written (the old one is then untouched).
 bool zapisz_slowo_jezyka(const char* slowo);
 // Records the word in config.cfg (written to disk at once), then chooses the language again.
-const char* zapisz_jezyk(const char* slowo);
+// When config.cfg cannot be written the language is used all the same, for this run, and
+// *zapisany (if given) is false.
+const char* zapisz_jezyk(const char* slowo, bool* zapisany = nullptr);

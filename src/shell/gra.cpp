@@ -2,7 +2,6 @@
 
 #include <allegro.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "grafika.h"
@@ -41,22 +40,6 @@ bool gra::wczytaj_wybrana_gre(menu& m, stan_gry& stan) {
   if (!plik) plik = m.wczytana_mapa();
   char blad[256] = "";
   if (plik && wczytaj_gre(plik, stan, blad)) return true;
-  char opis[300];
-  std::snprintf(opis, sizeof opis, "%s", blad[0] ? blad : "Cannot load the game");
-  pokaz_komunikat(stan.ekran, m, opis);
+  m.pokaz_komunikat(blad[0] ? blad : tekst("errnochoice"));
   return false;
-}
-
-void gra::pokaz_komunikat(grafika* ekran, menu& m, const char* tekst_okna) {
-  // Wait for the button that opened the message to be let go first.
-  while (mouse_b & 1) rest(5);
-  for (;;) {
-    ekran->zmiana_klatki(true);
-    ekran->rysuj_bitmape(b_tlo_menu, 0, 0, 0, 0, 1024, 768);
-    int odp = m.okno(320, 216, tekst_okna, tekst("ok"), " ");
-    ekran->pokaz(true);
-    if (odp == 0 || key[KEY_ESC] || czy_prosba_zamkniecia()) break;
-    rest(10);
-  }
-  ekran->zmiana_klatki(true);
 }

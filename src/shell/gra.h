@@ -16,11 +16,9 @@ class gra {
   gra(const gra&) = delete;
   gra& operator=(const gra&) = delete;
 
-  // Reads the file chosen in the menu into stan; on a refusal shows why over the menu's
-  // background until the player acknowledges it and answers false.
+  // Reads the file chosen in the menu into stan; on a refusal hands the menu the reason to
+  // show when it opens again and answers false.
   static bool wczytaj_wybrana_gre(menu& m, stan_gry& stan);
-  // Shows a message window over the menu background until its button is clicked or Esc.
-  static void pokaz_komunikat(grafika* ekran, menu& m, const char* tekst_okna);
 
  private:
   grafika* ekran = nullptr;

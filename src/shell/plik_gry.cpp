@@ -13,6 +13,7 @@
 #include "mapa.h"
 #include "mapa_jednostek.h"
 #include "pliki.h"
+#include "teksty.h"
 
 namespace {
 
@@ -47,8 +48,12 @@ struct tresc_gry {
   std::vector<zapis_jednostki> jednostki;
 };
 
-void ustaw_blad(char* blad, const char* plik, const char* powod) {
-  if (blad) std::snprintf(blad, ROZMIAR_BLEDU, "%s: %s", plik ? plik : "?", powod);
+// The file and the reason, in the player's language; the reason is a "teksty" key (a key
+// the language file lacks shows as written).
+void ustaw_blad(char* blad, const char* plik, const char* klucz) {
+  if (!blad) return;
+  const char* powod = tekst(klucz);
+  std::snprintf(blad, ROZMIAR_BLEDU, "%s: %s", plik ? plik : "?", *powod ? powod : klucz);
 }
 
 int przytnij(int v, int od, int doo) { return v < od ? od : (v > doo ? doo : v); }
@@ -63,22 +68,22 @@ bool czytaj_liczby(std::FILE* f, int* wartosci, int ile) {
 bool czytaj_naglowek(std::FILE* f, tresc_gry& t, const char* plik, char* blad) {
   char nazwa[256];
   if (std::fscanf(f, "%255s", nazwa) != 1) {
-    ustaw_blad(blad, plik, "the file is empty or unreadable");
+    ustaw_blad(blad, plik, "errempty");
     return false;
   }
   if (std::strlen(nazwa) >= (size_t)DLUGOSC_NAZWY_MAPY) {
-    ustaw_blad(blad, plik, "the map file name is too long");
+    ustaw_blad(blad, plik, "errmapname");
     return false;
   }
   t.mapa = nazwa;
   int flagi[8];
   if (std::fscanf(f, "%d %f %d %d", &t.aktywny, &t.godzina, &t.zloto[1], &t.zloto[2]) != 4 ||
       !czytaj_liczby(f, flagi, 8)) {
-    ustaw_blad(blad, plik, "the header is damaged");
+    ustaw_blad(blad, plik, "errheader");
     return false;
   }
   if (t.aktywny != 1 && t.aktywny != 2) {
-    ustaw_blad(blad, plik, "the player on turn must be 1 or 2");
+    ustaw_blad(blad, plik, "errplayer");
     return false;
   }
   for (int i = 0; i < 4; i++) {
@@ -187,12 +192,12 @@ const char* plik_wyboru(int wybor) {
 
 bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
   if (!plik) {
-    ustaw_blad(blad, plik, "no game file chosen");
+    ustaw_blad(blad, plik, "errnochoice");
     return false;
   }
   std::FILE* f = std::fopen(plik, "r");
   if (!f) {
-    ustaw_blad(blad, plik, "the file cannot be opened");
+    ustaw_blad(blad, plik, "erropen");
     return false;
   }
   tresc_gry t;
@@ -201,13 +206,13 @@ bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
   std::fclose(f);
   if (!naglowek) return false;
   if (!ma_zamek(t, pole_zamek_gracz_1) || !ma_zamek(t, pole_zamek_gracz_2)) {
-    ustaw_blad(blad, plik, "a castle of one side is missing");
+    ustaw_blad(blad, plik, "errcastle");
     return false;
   }
   mapa* m = new mapa(stan.ekran, t.mapa.c_str());
   if (!m->czy_wczytana()) {
     delete m;
-    ustaw_blad(blad, plik, "its map file cannot be read");
+    ustaw_blad(blad, plik, "errmap");
     return false;
   }
   zbuduj(t, stan, m);
@@ -217,7 +222,7 @@ bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
 
 bool zapisz_gre(const char* plik, const stan_gry& stan, char* blad) {
   if (!plik || !stan.teren || !stan.armia_glowna) {
-    ustaw_blad(blad, plik, "there is no game to save");
+    ustaw_blad(blad, plik, "errnogame");
     return false;
   }
   // The whole game is put together in memory first, so the file is written in one go.
@@ -231,7 +236,9 @@ bool zapisz_gre(const char* plik, const stan_gry& stan, char* blad) {
   const int powod = errno;
   std::free(tresc);
   if (!dobrze) {
-    ustaw_blad(blad, plik, std::strerror(powod));
+    // The player reads that the old file is kept; the system's reason goes to the log.
+    piszlog(std::strerror(powod), powod);
+    ustaw_blad(blad, plik, "errsave");
     return false;
   }
   if (blad) blad[0] = 0;

@@ -269,7 +269,7 @@ void rozgrywka::okna_komunikatow() {
     return;
   }
   if (blad_zapisu[0]) {
-    if (okna->okno(OKNO_X, OKNO_Y, blad_zapisu, tekst("ok"), " ") == 0) {
+    if (okna->okno(OKNO_X, OKNO_Y, blad_zapisu, tekst("acknowledge"), " ") == 0) {
       blad_zapisu[0] = 0;
       stan.ekran->zmiana_klatki(true);
     }

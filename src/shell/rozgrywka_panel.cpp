@@ -161,7 +161,7 @@ void rozgrywka::zapisz_do_slotu(int slot) {
     return;
   }
   // The old save is kept; tell the player and leave the menu open for another try.
-  std::snprintf(blad_zapisu, sizeof blad_zapisu, "%s", blad[0] ? blad : "Save failed");
+  std::snprintf(blad_zapisu, sizeof blad_zapisu, "%s", blad[0] ? blad : tekst("errsave"));
 }
 
 void rozgrywka::sklep_jednostek() {

@@ -1,5 +1,10 @@
 // The language screen: labels at start and after a choice, and config.cfg on disk.
+#include <sys/stat.h>
+
+#include <cstdio>
+
 #include "menu_wspolne.h"
+#include "teksty.h"
 
 namespace {
 
@@ -75,6 +80,36 @@ TEST_F(MenuTest, WyborJezykaZapisujeConfigIZmieniaNapisy) {
   EXPECT_EQ(napis(menu::p_nowa_gra), "Neues Spiel");
   EXPECT_EQ(wczytaj_plik("gm_ge.cfg"), przed_ge);
   EXPECT_EQ(wczytaj_plik("gm_pl.cfg"), pl);
+}
+
+// config.cfg cannot be written: the chosen language holds for the run and a message says it
+// was not kept; until the message is acknowledged the menu's buttons only show.
+TEST_F(MenuTest, JezykBezZapisuObowiazujeDoKoncaGryIGraczWie) {
+  ASSERT_EQ(std::remove("config.cfg"), 0);
+  ASSERT_EQ(mkdir("config.cfg", 0755), 0);
+  m.otworz_menu();
+  kliknij(menu::p_opcje);
+  kliknij(menu::p_jezyk);
+  kliknij(menu::p_jezyk2);
+  EXPECT_EQ(napis(menu::p_nowa_gra), "New game");
+  ASSERT_TRUE(m.czy_komunikat());
+  ekran.wyczysc();
+  m.krok();
+  bool tresc = false, przycisk_ok = false;
+  for (const auto& w : ekran.wywolania) {
+    tresc |= w.co == "pisz" && w.tekst == tekst("langnotsaved");
+    przycisk_ok |= w.co == "pisz" && w.tekst == tekst("acknowledge") && w.a == 320 + 130 + 55;
+  }
+  EXPECT_TRUE(tresc && przycisk_ok);
+  EXPECT_EQ(kliknij(menu::p_nowa_gra), menu::dalej);
+  mouse_x = 320 + 130 + 50;
+  mouse_y = 216 + 125 + 10;
+  mouse_b = 1;
+  m.krok();
+  mouse_b = 0;
+  m.krok();
+  EXPECT_FALSE(m.czy_komunikat());
+  EXPECT_EQ(kliknij(menu::p_nowa_gra), menu::start_gry);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // language files of its own.
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -25,6 +26,14 @@ TEST(Formatuj, OnlyNumbersAndPercentSignsAreExpanded) {
   EXPECT_STREQ(w, "");
 }
 
+// A language file with one text and the six menu buttons.
+std::string plik_jezyka(const std::string& ok) {
+  std::string t = "[teksty]\nok = " + ok + "\n";
+  for (const char* sekcja : SEKCJE_PRZYCISKOW_MENU)
+    t += std::string("[") + sekcja + "]\nnapis = " + ok + "\nx = 678\ny = 320\n";
+  return t;
+}
+
 class JezykTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -34,9 +43,9 @@ class JezykTest : public ::testing::Test {
     stary = s;
     katalog = katalog_tymczasowy();
     ASSERT_EQ(chdir(katalog.c_str()), 0);
-    zapisz_plik("gm_pl.cfg", "[teksty]\nok = Dobrze\n");
-    zapisz_plik("gm_ge.cfg", "[teksty]\nok = Gut\n");
-    zapisz_plik("gm_en.cfg", "[teksty]\nok = Fine\n");
+    zapisz_plik("gm_pl.cfg", plik_jezyka("Dobrze"));
+    zapisz_plik("gm_ge.cfg", plik_jezyka("Gut"));
+    zapisz_plik("gm_en.cfg", plik_jezyka("Fine"));
   }
   void TearDown() override {
     set_config_file("gm_pl.cfg");
@@ -63,6 +72,39 @@ TEST_F(JezykTest, UnknownMissingOrLowerCaseFallBackToPolish) {
   zapisz_plik("config.cfg", "[General]\nlanguage = FRENCH\n");  // no gm_fr.cfg here
   EXPECT_STREQ(wybierz_jezyk(false), "LANG: Polski");
   EXPECT_STREQ(tekst("ok"), "Dobrze");
+}
+
+// A language file that cannot carry the menu is not used: the Polish texts stay, and the
+// log says which file was passed over.
+TEST_F(JezykTest, DamagedLanguageFileFallsBackToPolishAndSaysSoInTheLog) {
+  const std::string pelny = plik_jezyka("Fine");
+  const std::string uszkodzone[] = {
+      pelny.substr(0, pelny.size() / 2),                  // cut short
+      "",                                                 // empty
+      pelny.substr(0, pelny.find("[button_")),            // texts without the buttons
+      pelny.substr(pelny.find("[button_")),               // buttons without the texts
+  };
+  zapisz_plik("config.cfg", "[General]\nlanguage = ENGLISH\n");
+  for (const std::string& tresc : uszkodzone) {
+    zapisz_plik("gm_en.cfg", tresc);
+    unlink("log.txt");
+    EXPECT_STREQ(wybierz_jezyk(false), "LANG: Polski") << tresc;
+    EXPECT_STREQ(tekst("ok"), "Dobrze");
+    EXPECT_NE(wczytaj_plik("log.txt").find("gm_en.cfg"), std::string::npos) << tresc;
+  }
+}
+
+// config.cfg cannot be written (a folder holds its place): the language is used all the
+// same for this run, and the caller learns that it was not kept.
+TEST_F(JezykTest, LanguageThatCannotBeSavedHoldsForTheRun) {
+  ASSERT_EQ(mkdir("config.cfg", 0755), 0);
+  bool zapisany = true;
+  EXPECT_STREQ(zapisz_jezyk("GERMAN", &zapisany), "LANG: German");
+  EXPECT_FALSE(zapisany);
+  EXPECT_STREQ(tekst("ok"), "Gut");
+  rmdir("config.cfg");
+  EXPECT_STREQ(zapisz_jezyk("ENGLISH", &zapisany), "LANG: English");
+  EXPECT_TRUE(zapisany);
 }
 
 TEST_F(JezykTest, ChoiceIsOnDiskBeforeTextsAreFetchedAgain) {

@@ -52,21 +52,24 @@ TEST(plik_gry, odrzuca_zle_pliki_bez_zmian) {
   folder_gry f;
   char blad[256];
   godzina = 3.0f;
-  const std::string przypadki[] = {
-      "",                                                         // empty
-      f.naglowek(3) + f.zamki + "E",                              // player 3
-      f.naglowek().substr(0, f.mapa.size() + 8),                  // cut header
-      std::string(52, 'a') + " 1 1 1 1 0 0 0 0 0 0 0 0 " + f.zamki + "E",  // long name
-      f.naglowek() + "Z 1 5 5 600 600 0 95 90 40 0 1 0 200 0E",  // no castle of side 2
+  // Each file with the reason the player reads, a text of the active language file.
+  const std::pair<std::string, const char*> przypadki[] = {
+      {"", "errempty"},
+      {f.naglowek(3) + f.zamki + "E", "errplayer"},
+      {f.naglowek().substr(0, f.mapa.size() + 8), "errheader"},
+      {std::string(52, 'a') + " 1 1 1 1 0 0 0 0 0 0 0 0 " + f.zamki + "E", "errmapname"},
+      {f.naglowek() + "Z 1 5 5 600 600 0 95 90 40 0 1 0 200 0E", "errcastle"},
   };
-  for (const std::string& p : przypadki) {
+  for (const auto& p : przypadki) {
     blad[0] = 0;
-    EXPECT_FALSE(f.wczytaj(p, blad)) << p;
-    EXPECT_NE(std::string(blad).find("g.sav"), std::string::npos) << p;
+    EXPECT_FALSE(f.wczytaj(p.first, blad)) << p.first;
+    ASSERT_STRNE(tekst(p.second), "") << p.second;
+    EXPECT_EQ(std::string(blad), f.k + "/g.sav: " + tekst(p.second)) << p.first;
     EXPECT_EQ(f.stan.armia_glowna, nullptr);
     EXPECT_EQ(godzina, 3.0f);
   }
   EXPECT_FALSE(wczytaj_gre((f.k + "/brak.sav").c_str(), f.stan, blad));
+  EXPECT_EQ(std::string(blad), f.k + "/brak.sav: " + tekst("erropen"));
 }
 
 TEST(plik_gry, odrzuca_zle_rekordy_i_przycina_wartosci) {

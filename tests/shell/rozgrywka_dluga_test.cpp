@@ -206,6 +206,8 @@ class gracz_losowy {
       if (::testing::Test::HasFatalFailure() || koniec_gry()) return;
       ASSERT_EQ(s.aktywny_gracz, strona) << miejsce() << ": the turn ended without the button";
     }
+    // A message still open holds every button until it is acknowledged.
+    if (s.wejscie->zwroc_okno() != 0) klik_punktu(320 + 130, 216 + 125);
     // The end-turn button, pressed and released; the release ends the turn.
     klik_przycisku(rozgrywka::p_koniec_tury);
     while (!kroki.empty()) {

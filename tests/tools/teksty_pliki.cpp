@@ -26,7 +26,9 @@ const char* const KLUCZE[] = {
     "bluewins", "great", "foodfound", "goldfound", "youch", "lavaburns", "herobuild",
     "reallyquit", "ok", "cancel", "robotnik", "rycerz", "lord", "arcymag", "mag", "hydra",
     "archaniol", "smok", "trol", "ciemny_rycerz", "kula_ognista", "white_fort", "dark_fort",
-    "wieza", "miasto", "moves", "attack", "defense", "agility", "level", "experience", "cost"};
+    "wieza", "miasto", "moves", "attack", "defense", "agility", "level", "experience", "cost",
+    "acknowledge", "errnochoice", "erropen", "errempty", "errmapname", "errheader", "errplayer",
+    "errcastle", "errmap", "errnogame", "errsave", "langnotsaved"};
 
 const char* const SEKCJE_PRZYCISKOW[] = {"button_nowagra", "button_wczytajmape",
                                          "button_wczytajgre", "button_opcje", "button_info",
@@ -38,7 +40,7 @@ const char* const ETYKIETY[] = {
     "soundon", "soundoff", "aigood", "aievil", "aioff", "endturn", "options", "heal", "repair",
     "training", "exit", "buy", "next", "previous", "raiseattack", "raisedefense",
     "raiseagility", "buyunit", "buytechnology", "notavaiable", "technology1", "technology2",
-    "technology3", "technology4", "great", "youch", "ok", "cancel", "bought"};
+    "technology3", "technology4", "great", "youch", "ok", "cancel", "bought", "acknowledge"};
 
 std::string sciezka_zrodla(const char* plik) {
   return std::string(GRA_KATALOG_ZRODEL) + "/" + plik;
@@ -81,7 +83,7 @@ TEST(TekstyPliki, GeneratorBezArgumentuKonczySieBledem) {
 
 TEST(TekstyPliki, KazdyPlikMaWszystkieKluczeISekcje) {
   przygotuj_allegro();
-  ASSERT_EQ(sizeof(KLUCZE) / sizeof(KLUCZE[0]), 79u);
+  ASSERT_EQ(sizeof(KLUCZE) / sizeof(KLUCZE[0]), 91u);
   for (const char* plik : PLIKI) {
     z_konfiguracja(sciezka_zrodla(plik), [&] {
       for (const char* k : KLUCZE) EXPECT_NE(tekst_klucza("teksty", k), "") << plik << ": " << k;
@@ -174,8 +176,15 @@ TEST(TekstyPliki, TekstyMieszczaSieWCzcionceGry) {
         EXPECT_LE(liczba_linii(f, t, 280) * h, 700 - 606) << plik << ": " << k;
       }
       // Message windows wrap at 220 px from 76 px below the window top; buttons at 125.
-      for (const char* k : {"foodfound", "goldfound", "lavaburns", "herobuild", "reallyquit"}) {
+      for (const char* k : {"foodfound", "goldfound", "lavaburns", "herobuild", "reallyquit",
+                            "langnotsaved"}) {
         std::string t = tekst_klucza("teksty", k);
+        EXPECT_LE(liczba_linii(f, t, 220) * h, 125 - 76) << plik << ": " << k;
+      }
+      // Refusals follow the name of the file, the longest a scenario's.
+      for (const char* k : {"errnochoice", "erropen", "errempty", "errmapname", "errheader",
+                            "errplayer", "errcastle", "errmap", "errnogame", "errsave"}) {
+        std::string t = "Pliki_danych/Mapy/map4.sce: " + tekst_klucza("teksty", k);
         EXPECT_LE(liczba_linii(f, t, 220) * h, 125 - 76) << plik << ": " << k;
       }
     });

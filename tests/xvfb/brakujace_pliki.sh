@@ -1,5 +1,6 @@
 # Each data file in turn removed, then replaced with garbage: the game either runs without it
-# or stops with a message naming it; it never crashes and changes no other file.
+# or stops with a message naming it; it never crashes and changes no other file. Then a
+# language file cut short and a config.cfg that cannot be written.
 set -u
 GRA=$1
 ZRODLA=$2
@@ -56,5 +57,42 @@ sprawdz() {
 for plik in $(pliki); do
   for wariant in usun smieci; do sprawdz "$plik" "$wariant"; done
 done
+
+# The English file cut short, config.cfg naming English: the menu stands on the Polish texts
+# (same places), new game starts, and log.txt names the file passed over.
+przygotuj_katalog
+head -c 1500 "$ZRODLA/gm_en.cfg" >"$KATALOG/gm_en.cfg"
+uruchom_gre || blad "truncated gm_en.cfg: no start"
+kliknij $((NX + 50)) $((NY + 10))   # new game
+sleep 1.5
+kliknij $((400 + 50)) $((740 + 10))   # options: the in-game menu
+kliknij $((455 + 50)) $((200 + 10))   # save 1
+sleep 0.3
+[ -s "$KATALOG/Zapisane_gry/1.sav" ] || blad "truncated gm_en.cfg: the menu did not start a game"
+grep -q "gm_en.cfg" "$KATALOG/log.txt" 2>/dev/null || blad "truncated gm_en.cfg: log.txt does not say so"
+zakoncz_gre
+rm -rf "$KATALOG"
+
+# config.cfg cannot be written (a folder holds its place): English chosen on the language
+# screen is told it was not kept and still holds, so the version line at the bottom changes.
+przygotuj_katalog
+rm -f "$KATALOG/config.cfg"
+mkdir "$KATALOG/config.cfg"
+uruchom_gre || blad "config.cfg folder: no start"
+xdotool mousemove --window "$OKNO" 900 600
+sleep 0.3
+zrzut "$KATALOG/przed.png"
+kliknij $((678 + 50)) $((410 + 10))   # options
+kliknij $((678 + 50)) $((380 + 10))   # language
+kliknij $((678 + 50)) $((320 + 10))   # English
+zrzut "$KATALOG/komunikat.png"
+rozne "$KATALOG/przed.png" "$KATALOG/komunikat.png" 330x170+320+216 || blad "config.cfg folder: no message"
+kliknij $((320 + 130 + 50)) $((216 + 125 + 10))  # acknowledge
+zrzut "$KATALOG/po.png"
+rozne "$KATALOG/przed.png" "$KATALOG/po.png" 400x16+130+745 ||
+  blad "config.cfg folder: the language did not change for the run"
+zakoncz_gre
+rm -rf "$KATALOG"
+trap - EXIT
 [ "$porazki" -eq 0 ] || { echo "$porazki failures"; exit 1; }
 echo PASS

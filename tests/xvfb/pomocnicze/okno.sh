@@ -70,6 +70,11 @@ liczba_kolorow() {
   fi
 }
 
+# rozne FILE1 FILE2 geometry: true when the two pictures differ in that part.
+rozne() {
+  [ "$(convert "$1" "$2" -crop "$3" +repage -compose difference -composite -format '%[fx:maxima]' info:)" != 0 ]
+}
+
 # kolor FILE X Y: the colour of one pixel as "r,g,b".
 kolor() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
