@@ -227,6 +227,12 @@ const wpis TEKSTY[] = {
       "Jazyk nelze ulozit do config.cfg: plati do zavreni hry.",
       "Die Sprache konnte nicht in config.cfg gespeichert werden: sie gilt bis zum Beenden."}},
 
+    // What a slot of the load screen holds when it holds no game; the game writes the slot's
+    // number and a colon before them.
+    {"emptyslot", {"pusty", "empty", "vacia", "vuota", "vide", "prazdna", "leer"}},
+    {"damagedslot",
+     {"uszkodzony", "damaged", "danada", "danneggiata", "endommagee", "poskozena", "beschaedigt"}},
+
     // Unit names and descriptions for the information panel.
     {"robotnik",
      {"Robotnik - slaby w walce, ale tani. Stojac przy zamku naprawia jego mury.",

@@ -4,14 +4,17 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "globalne.h"
 #include "grafika.h"
 #include "mapa.h"
 #include "muzyka.h"
+#include "plik_gry.h"
 #include "pliki.h"
 #include "przycisk.h"
 #include "teksty.h"
@@ -63,6 +66,32 @@ const miejsce_mapy MINIATURY[] = {{"Pliki_danych/Mapy/map1.map", 624, 330},
                                   {"Pliki_danych/Mapy/map2.map", 789, 330},
                                   {"Pliki_danych/Mapy/map3.map", 624, 455},
                                   {"Pliki_danych/Mapy/map4.map", 789, 455}};
+const char* const NAZWY_MAP[] = {"mapa1", "mapa2", "mapa3", "mapa4"};
+
+// How a saved game's map is named on its slot: the language's name of one of the four
+// maps, or the file's own name, short enough for the button.
+std::string nazwa_mapy(const std::string& plik) {
+  for (int i = 0; i < 4; ++i)
+    if (plik == MINIATURY[i].plik) return tekst(NAZWY_MAP[i]);
+  std::string nazwa = plik.substr(plik.find_last_of('/') + 1);
+  return nazwa.substr(0, std::min<std::size_t>(nazwa.find('.'), 10));
+}
+
+// A slot's label: its number and what it holds, map and hour, or that it is empty or damaged.
+std::string etykieta_zapisu(int slot) {
+  std::string mapa;
+  float h = 0;
+  zawartosc_pliku z = opisz_gre(plik_wyboru(slot), mapa, h);
+  if (z == zawartosc_pliku::gra && !(h >= 0.0f && h < 24.0f)) z = zawartosc_pliku::uszkodzony;
+  char wynik[80];
+  if (z == zawartosc_pliku::gra)
+    std::snprintf(wynik, sizeof wynik, "%d: %s, %d:%02d", slot, nazwa_mapy(mapa).c_str(), int(h),
+                  int((h - int(h)) * 60.0f));
+  else
+    std::snprintf(wynik, sizeof wynik, "%d: %s", slot,
+                  tekst(z == zawartosc_pliku::brak ? "emptyslot" : "damagedslot"));
+  return wynik;
+}
 
 // What each screen shows: its panel, and its buttons in polling order.
 struct opis_ekranu {
@@ -192,6 +221,7 @@ void menu::zrob_przyciski() {
     int x = liczba_z(sekcja, "x");
     przyciski[p_nowa_gra + i] = new przycisk(ekran, x, y, napis);
   }
+  opisz_zapisy();
 }
 
 void menu::zamknij_menu() {
@@ -216,6 +246,21 @@ const char* menu::etykieta_komputera() const {
 
 // Every label fetched again from the language file now active; the main buttons keep
 // their places.
+void menu::opisz_zapisy() {
+  for (int n = 1; n <= 5; ++n)
+    if (przyciski[p_zapis1 + n - 1]) przyciski[p_zapis1 + n - 1]->napis(etykieta_zapisu(n).c_str());
+}
+
+// The chosen map, the one new game starts, is framed with its button.
+void menu::zaznacz_mape() {
+  int i = wybrana_mapa - 6;
+  if (i < 0 || i > 3) return;
+  const miejsce_mapy& m = MINIATURY[i];
+  int kolor = makecol(255, 214, 64);
+  for (int d = 0; d < 2; ++d)
+    ekran->prostokat(m.x - 28 + d, m.y - 6 + d, m.x + 87 - d, m.y + 106 - d, kolor, false);
+}
+
 void menu::przelicz_etykiety() {
   for (const stale_miejsce& m : STALE_PRZYCISKI) {
     if (!przyciski[m.numer]) continue;
@@ -225,6 +270,7 @@ void menu::przelicz_etykiety() {
     przycisk* p = przyciski[p_nowa_gra + i];
     if (p) p->napis(tekst_z(SEKCJE_GLOWNE[i], "napis"));
   }
+  opisz_zapisy();
 }
 
 menu::wynik_kroku menu::krok() {
@@ -304,6 +350,7 @@ menu::wynik_kroku menu::obsluz_ekran(ekran_menu& nastepny) {
     ekran->pisz(TEKST_INFORMACJI, 576, 268, -1, makecol(200, 200, 200), false, -1);
   if (biezacy_ekran == mapy)
     for (const miejsce_mapy& m : MINIATURY) miniatura(m.plik, m.x, m.y, 1);
+  if (biezacy_ekran == mapy) zaznacz_mape();
   if (biezacy_ekran == opcje)
     przyciski[p_dzwiek]->napis(tekst(bez_dzwieku ? "soundoff" : "soundon"));
   rysuj_przyciski(przyciski, e);

@@ -64,6 +64,8 @@ class menu {
  private:
   void zrob_przyciski();
   void przelicz_etykiety();
+  void opisz_zapisy();
+  void zaznacz_mape();
   const char* etykieta_komputera() const;
   wynik_kroku obsluz_glowny(ekran_menu& nastepny);
   wynik_kroku obsluz_ekran(ekran_menu& nastepny);

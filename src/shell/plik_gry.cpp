@@ -220,6 +220,18 @@ bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
   return true;
 }
 
+zawartosc_pliku opisz_gre(const char* plik, std::string& mapa, float& godzina_gry) {
+  std::FILE* f = otworz_do_odczytu(plik);
+  if (!f) return errno == ENOENT ? zawartosc_pliku::brak : zawartosc_pliku::uszkodzony;
+  tresc_gry t;
+  const bool naglowek = czytaj_naglowek(f, t, plik, nullptr);
+  std::fclose(f);
+  if (!naglowek) return zawartosc_pliku::uszkodzony;
+  mapa = t.mapa;
+  godzina_gry = t.godzina;
+  return zawartosc_pliku::gra;
+}
+
 bool zapisz_gre(const char* plik, const stan_gry& stan, char* blad) {
   if (!plik || !stan.teren || !stan.armia_glowna) {
     ustaw_blad(blad, plik, "errnogame");

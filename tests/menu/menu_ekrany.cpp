@@ -1,4 +1,6 @@
 // Screens of the main menu driven by scripted clicks.
+#include <sys/stat.h>
+
 #include <cstring>
 
 #include "menu_wspolne.h"
@@ -43,6 +45,37 @@ TEST_F(MenuTest, WyborMapyIWczytanieZapisu) {
   m.otworz_menu();
   EXPECT_EQ(kliknij(menu::p_nowa_gra), menu::start_gry);
   EXPECT_EQ(m.wczytana_gra(), 8);
+}
+
+// The load screen names what each slot holds; the maps screen frames the map new game
+// starts, map 1 until another is chosen.
+TEST_F(MenuTest, ZapisyMowiaCoZawierajaAWybranaMapaJestZaznaczona) {
+  ASSERT_EQ(mkdir("Zapisane_gry", 0755), 0);
+  zapisz_plik("Zapisane_gry/2.sav", "Pliki_danych/Mapy/map3.map 1 14.500000 900 800 0 0 0 0 0 0 0 0 E");
+  zapisz_plik("Zapisane_gry/3.sav", "Pliki_danych/Mapy/map3.map 1 nie");
+  ASSERT_EQ(mkdir("Zapisane_gry/4.sav", 0755), 0);
+  zapisz_plik("Zapisane_gry/5.sav", "Pliki_danych/Mapy/moja_mapa.map 2 0.0 1 1 0 0 0 0 0 0 0 0 E");
+  m.otworz_menu();
+  const char* oczekiwane[] = {"1: empty", "2: Map 3, 14:30", "3: damaged", "4: damaged",
+                              "5: moja_mapa, 0:00"};
+  for (int n = 0; n < 5; ++n)
+    EXPECT_EQ(napis(menu::numer_przycisku(menu::p_zapis1 + n)), oczekiwane[n]);
+
+  auto ramka_przy = [&](int x, int y) {
+    for (const auto& w : ekran.wywolania)
+      if (w.co == "prostokat" && w.a == x - 28 && w.b == y - 6) return true;
+    return false;
+  };
+  kliknij(menu::p_wczytaj_mape);
+  ekran.wyczysc();
+  m.krok();
+  EXPECT_TRUE(ramka_przy(624, 330));
+  kliknij(menu::p_mapa3);
+  kliknij(menu::p_wczytaj_mape);
+  ekran.wyczysc();
+  m.krok();
+  EXPECT_TRUE(ramka_przy(624, 455));
+  EXPECT_FALSE(ramka_przy(624, 330));
 }
 
 TEST_F(MenuTest, PowrotyWracajaNaWlasciwyEkran) {

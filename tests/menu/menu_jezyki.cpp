@@ -62,7 +62,7 @@ TEST_F(MenuTest, WyborJezykaZapisujeConfigIZmieniaNapisy) {
   EXPECT_EQ(napis(menu::p_jezyk), "LANG: Polski");
   EXPECT_EQ(napis(menu::p_nowa_gra), "Nowa gra");
   EXPECT_EQ(napis(menu::p_wyjscie), "Wyjscie");
-  EXPECT_EQ(napis(menu::p_zapis1), "Zapis 1");
+  EXPECT_EQ(napis(menu::p_zapis1), "1: pusty");
   EXPECT_EQ(napis(menu::p_powrot), "Powrot");
   EXPECT_EQ(napis(menu::p_powrot_mapy), "Powrot");
   EXPECT_EQ(napis(menu::p_powrot_info), "Powrot");

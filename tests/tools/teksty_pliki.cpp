@@ -28,7 +28,7 @@ const char* const KLUCZE[] = {
     "archaniol", "smok", "trol", "ciemny_rycerz", "kula_ognista", "white_fort", "dark_fort",
     "wieza", "miasto", "moves", "attack", "defense", "agility", "level", "experience", "cost",
     "acknowledge", "errnochoice", "erropen", "errempty", "errmapname", "errheader", "errplayer",
-    "errcastle", "errmap", "errnogame", "errsave", "langnotsaved"};
+    "errcastle", "errmap", "errnogame", "errsave", "langnotsaved", "emptyslot", "damagedslot"};
 
 const char* const SEKCJE_PRZYCISKOW[] = {"button_nowagra", "button_wczytajmape",
                                          "button_wczytajgre", "button_opcje", "button_info",
@@ -83,7 +83,7 @@ TEST(TekstyPliki, GeneratorBezArgumentuKonczySieBledem) {
 
 TEST(TekstyPliki, KazdyPlikMaWszystkieKluczeISekcje) {
   przygotuj_allegro();
-  ASSERT_EQ(sizeof(KLUCZE) / sizeof(KLUCZE[0]), 91u);
+  ASSERT_EQ(sizeof(KLUCZE) / sizeof(KLUCZE[0]), 93u);
   for (const char* plik : PLIKI) {
     z_konfiguracja(sciezka_zrodla(plik), [&] {
       for (const char* k : KLUCZE) EXPECT_NE(tekst_klucza("teksty", k), "") << plik << ": " << k;
@@ -161,6 +161,11 @@ TEST(TekstyPliki, TekstyMieszczaSieWCzcionceGry) {
         std::string t = tekst_klucza(s, "napis");
         EXPECT_LE(text_length(f, t.c_str()), 104) << plik << ": " << s << " = " << t;
       }
+      // The load screen's slots name what they hold.
+      for (const std::string& t : {"5: " + tekst_klucza("teksty", "mapa4") + ", 23:30",
+                                   "5: " + tekst_klucza("teksty", "emptyslot"),
+                                   "5: " + tekst_klucza("teksty", "damagedslot")})
+        EXPECT_LE(text_length(f, t.c_str()), 104) << plik << ": " << t;
       // "moves" is followed by its number and must end before the "\" drawn 57 px further.
       EXPECT_LE(text_length(f, (tekst_klucza("teksty", "moves") + "10").c_str()), 55) << plik;
       // The statistics column ends where the description starts, 90 px to the right.

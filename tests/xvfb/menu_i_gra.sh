@@ -1,11 +1,11 @@
 # The whole path in a real window: the main menu shows its background, panel and buttons,
-# and Esc there does nothing; the maps screen shows the four thumbnails; an empty slot is
-# refused and new game then starts the chosen map; new game opens the battlefield with black
-# where no field lies; ending turns lets the computer play; a failed save shows its message
-# over the in-game menu, which then saves into slot 1; the window's close button asks first, and quitting ends with status -1; a second
-# start loads the saved game from the saved-games screen, and it saves again into the same
-# file; the same game late in the evening is shaded dark over the map only; on the menu the
-# close button quits.
+# and Esc there does nothing; the maps screen shows the four thumbnails and marks the chosen
+# map; an empty slot is refused and new game then starts the chosen map; new game opens the
+# battlefield with black where no field lies; ending turns lets the computer play; a failed
+# save shows its message over the in-game menu, which then saves into slot 1; the window's
+# close button asks first, and quitting ends with status -1; a second start shows what each
+# slot holds and loads the saved game, and it saves again into the same file; the same game
+# late in the evening is shaded dark over the map only; on the menu the close button quits.
 set -u
 GRA=$1
 ZRODLA=$2
@@ -27,10 +27,12 @@ wyjdz_z_gry() {
   [ "$(czekaj_na_koniec 10)" = 255 ] || blad "quitting did not end the game with status -1"
 }
 
-# Starts the game and loads saved slot N (1..5) from the saved-games screen.
+# Starts the game and loads saved slot N (1..5) from the saved-games screen, which is kept
+# as zapisy.png.
 wczytaj_slot() {
   uruchom_gre || blad "start for slot $1"
   kliknij $((GX + 50)) $((GY + 10))
+  zrzut "$KATALOG/zapisy.png"
   kliknij $((678 + 50)) $((320 + 30 * ($1 - 1) + 10))
   sleep 2
   kill -0 "$PID_GRY" 2>/dev/null || blad "loading slot $1 ended the game"
@@ -50,6 +52,14 @@ zrzut "$KATALOG/mapy.png"
 for miejsce in 60x60+624+330 60x60+789+330 60x60+624+455 60x60+789+455; do
   [ "$(liczba_kolorow "$KATALOG/mapy.png" $miejsce)" -gt 2 ] || blad "thumbnail missing at $miejsce"
 done
+# The map new game starts is framed: map 1 at first, then the one chosen.
+ramka_mapy() { [ "$(kolor "$1" $(( $2 - 28 )) $(( $3 + 50 )))" = 255,214,64 ]; }
+ramka_mapy "$KATALOG/mapy.png" 624 330 || blad "map 1 is not marked before a choice"
+kliknij $((765 + 50)) $((410 + 10))   # map 2
+kliknij $((MX + 50)) $((MY + 10))
+zrzut "$KATALOG/mapy2.png"
+ramka_mapy "$KATALOG/mapy2.png" 789 330 && ! ramka_mapy "$KATALOG/mapy2.png" 624 330 ||
+  blad "the chosen map 2 is not the one marked"
 kliknij $((600 + 50)) $((410 + 10))   # map 1
 
 kliknij $((GX + 50)) $((GY + 10))
@@ -93,6 +103,13 @@ kill -0 "$PID_GRY" 2>/dev/null || blad "the close button ended the game without 
 kliknij $((320 + 70 + 50)) $((216 + 125 + 10))  # ok
 [ "$(czekaj_na_koniec 10)" = 255 ] || blad "the confirmed close did not end the game with status -1"
 wczytaj_slot 1
+# Each slot's label says what it holds: slot 1 a map and an hour, slot 4 that it is empty.
+szerokosc_napisu() {
+  convert "$KATALOG/zapisy.png" -crop 100x14+682+$(( 320 + 30 * ($1 - 1) + 4 )) +repage \
+    -fuzz 25% -fill black +opaque white -trim -format %w info:
+}
+[ "$(szerokosc_napisu 1)" -gt $(( $(szerokosc_napisu 4) + 15 )) ] ||
+  blad "the slot labels do not tell a saved game from an empty slot"
 zrzut "$KATALOG/wczytana.png"
 [ "$(liczba_kolorow "$KATALOG/wczytana.png" 1024x583+0+0)" -gt 100 ] || blad "the loaded game looks empty"
 # The loaded game is the one saved: saved again into slot 2, it is the same file.
