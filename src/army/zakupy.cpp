@@ -1,9 +1,9 @@
 #include "zakupy.h"
 
 #include <cstdlib>
-#include <ctime>
 
 #include "armia.h"
+#include "globalne.h"
 #include "jednostka.h"
 #include "odglosy.h"
 
@@ -57,7 +57,7 @@ jednostka* jednostka_sklepu(const stan_gry& stan, int g, int indeks) {
 }
 
 bool czy_heros() {
-  std::srand((unsigned)std::time(nullptr));
+  std::srand((unsigned)sekundy_losowania());
   return std::rand() % 100 <= 5;
 }
 

@@ -3,7 +3,6 @@
 #include <allegro.h>
 
 #include <cstdlib>
-#include <ctime>
 
 #include "armia.h"
 #include "globalne.h"
@@ -162,7 +161,7 @@ void rozgrywka::klatka() {
   ekran->rysuj_noc((short)godzina);
   ramka_ekranu();
   sprawdz_koniec_gry();
-  std::srand((unsigned)std::time(nullptr));
+  std::srand((unsigned)sekundy_losowania());
   if (czy_komputer()) stan.wejscie->wyswietl_okno(0);
   if (czy_komputer()) zakupy_komputera(stan, stan.aktywny_gracz);
   // A message window alone answers clicks while it is open, and it is drawn last, over the
