@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "doradca_komputera.h"
 #include "jednostka.h"
 #include "mapa_jednostek.h"
 #include "rodzaje.h"
@@ -107,6 +108,7 @@ void armia::zeruj_jednostki() {
 }
 
 bool armia::czy_koniec_tury(int gracz) {
+  if (doradca_komputera* d = doradca_strony(gracz)) return d->czy_koniec_tury(gracz);
   for (armia* w = this; w; w = w->nastepna) {
     jednostka* j = w->jednostka_wezla;
     if (!j || j->pobierz_gracz() != gracz) continue;
@@ -153,7 +155,17 @@ void armia::zakoncz_ture() {
   }
 }
 
+// The strong computer chooses its next unit as a person does, by selecting it; the unit
+// it leaves goes back to idle.
 void armia::zaznacz_pierwsza(int gracz) {
+  if (doradca_komputera* d = doradca_strony(gracz)) {
+    jednostka* j = d->nastepna_jednostka(gracz);
+    if (!j) return;
+    if (aktywna && aktywna != j && aktywna->aktualny_stan() == 1) aktywna->zmien_stan(0);
+    j->zmien_stan(1);
+    aktywna = j;
+    return;
+  }
   for (armia* w = this; w; w = w->nastepna) {
     jednostka* j = w->jednostka_wezla;
     if (!j || j->pobierz_gracz() != gracz) continue;

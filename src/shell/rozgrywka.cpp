@@ -8,6 +8,7 @@
 #include "globalne.h"
 #include "grafika.h"
 #include "jednostka.h"
+#include "komputer_silny.h"
 #include "mapa.h"
 #include "mapa_jednostek.h"
 #include "menu.h"
@@ -90,6 +91,8 @@ int bialy() { return makecol(255, 255, 255); }
 }  // namespace
 
 rozgrywka::rozgrywka(stan_gry& s, menu* m, bool z_muzyka) : stan(s), okna(m) {
+  silny = new komputer_silny(stan);
+  ustaw_doradce(silny);
   for (int i = 0; i < LICZBA_PRZYCISKOW; ++i)
     przyciski[i] = new przycisk(stan.ekran, PRZYCISKI[i].x, PRZYCISKI[i].y,
                                 tekst(PRZYCISKI[i].klucz));
@@ -114,6 +117,8 @@ rozgrywka::rozgrywka(stan_gry& s, menu* m, bool z_muzyka) : stan(s), okna(m) {
 }
 
 rozgrywka::~rozgrywka() {
+  ustaw_doradce(nullptr);
+  delete silny;
   if (biezacy_utwor) biezacy_utwor->zatrzymaj();
   for (przycisk* p : przyciski) delete p;
   for (muzyka* m : utwory) delete m;
@@ -131,6 +136,10 @@ const muzyka* rozgrywka::pobierz_utwor(int i) const {
 }
 
 bool rozgrywka::czy_komputer() const { return stan.aktywny_gracz == ai; }
+
+komputer_silny* rozgrywka::silny_na_turze() const {
+  return czy_komputer() && sila_komputera == SILA_SILNA ? silny : nullptr;
+}
 
 bool rozgrywka::klik(int nr) {
   // Under an open message window the buttons only show, in their plain look.
@@ -163,7 +172,10 @@ void rozgrywka::klatka() {
   sprawdz_koniec_gry();
   std::srand((unsigned)sekundy_losowania());
   if (czy_komputer()) stan.wejscie->wyswietl_okno(0);
-  if (czy_komputer()) zakupy_komputera(stan, stan.aktywny_gracz);
+  if (komputer_silny* k = silny_na_turze())
+    k->zakupy(stan.aktywny_gracz);
+  else if (czy_komputer())
+    zakupy_komputera(stan, stan.aktywny_gracz);
   // A message window alone answers clicks while it is open, and it is drawn last, over the
   // panel and the in-game menu.
   okno_otwarte = czy_okno_otwarte();

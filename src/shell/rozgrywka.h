@@ -8,6 +8,7 @@ class odglosy;
 class playlista;
 class przycisk;
 class jednostka;
+class komputer_silny;
 
 // One game in progress: the frame of the main loop, the command panel below the map, the
 // in-game menu, the turns, the music keys and the editor keys. Built once the game file has
@@ -98,6 +99,10 @@ class rozgrywka {
   void potwierdzenie_wyjscia();
   jednostka* aktywna_jednostka() const;
   bool czy_komputer() const;
+  // The strong computer when it plays the side on turn, else null.
+  komputer_silny* silny_na_turze() const;
+  // Whether the strong computer on turn presses the panel button nr for the unit a.
+  bool wybor_komputera(jednostka* a, int przycisk_nr);
   bool klik(int przycisk_nr);
 
   stan_gry& stan;
@@ -112,6 +117,7 @@ class rozgrywka {
   bool koniec_zgloszony = false;
   bool okno_otwarte = false;  // a message window was open when this frame's panel ran
   char blad_zapisu[256] = "";
+  komputer_silny* silny = nullptr;
 
   // Music: 0 and 1 the battle music of the two sides, 2..10 the number keys 1..9.
   static const int LICZBA_UTWOROW = 11;

@@ -7,6 +7,7 @@
 #include "armia.h"
 #include "grafika.h"
 #include "jednostka.h"
+#include "komputer_silny.h"
 #include "menu.h"
 #include "plik_gry.h"
 #include "przycisk.h"
@@ -20,6 +21,26 @@ const int WIERSZE_TECHNOLOGII[4] = {609, 633, 657, 681};
 }
 
 // The active unit the panel may act on: one that belongs to the side on turn.
+// The strong computer presses the panel's buttons for its active unit as a person would
+// click them, one a pass.
+bool rozgrywka::wybor_komputera(jednostka* a, int przycisk_nr) {
+  struct przycisk_komputera {
+    komputer_silny::przycisk_panelu co;
+    int nr;
+  };
+  static const przycisk_komputera PRZYCISKI_KOMPUTERA[] = {
+      {komputer_silny::leczenie, p_ulecz},       {komputer_silny::naprawa, p_napraw},
+      {komputer_silny::punkt_ataku, p_atak},     {komputer_silny::punkt_obrony, p_obrona},
+      {komputer_silny::punkt_zwinnosci, p_zwinnosc},
+  };
+  komputer_silny* k = silny_na_turze();
+  if (!k || !a) return false;
+  const komputer_silny::przycisk_panelu co = k->przycisk(*a);
+  for (const przycisk_komputera& p : PRZYCISKI_KOMPUTERA)
+    if (p.co == co) return p.nr == przycisk_nr;
+  return false;
+}
+
 jednostka* rozgrywka::aktywna_jednostka() const {
   jednostka* a = stan.armia_glowna->zwroc_aktywna();
   if (!a || a->pobierz_gracz() != stan.aktywny_gracz) return nullptr;
@@ -55,17 +76,17 @@ void rozgrywka::panel_trybu_jednostki() {
 void rozgrywka::punkty_do_rozdysponowania(jednostka* a) {
   a->wyswietl_info(true, false);
   przyciski[p_atak]->rysuj();
-  if (klik(p_atak)) {
+  if (klik(p_atak) || wybor_komputera(a, p_atak)) {
     a->zwieksz_atak(1);
     a->zmniejsz_do_rozdysponowania();
   }
   przyciski[p_obrona]->rysuj();
-  if (klik(p_obrona)) {
+  if (klik(p_obrona) || wybor_komputera(a, p_obrona)) {
     a->zwieksz_obrone(1);
     a->zmniejsz_do_rozdysponowania();
   }
   przyciski[p_zwinnosc]->rysuj();
-  if (klik(p_zwinnosc)) {
+  if (klik(p_zwinnosc) || wybor_komputera(a, p_zwinnosc)) {
     a->zwieksz_zwinnosc(1);
     a->zmniejsz_do_rozdysponowania();
   }
@@ -99,8 +120,9 @@ void rozgrywka::leczenie(jednostka* a) {
   przyciski[p_ulecz]->rysuj();
   gracz& p = stan.gracze[stan.aktywny_gracz];
   int cena = a->pobierz_cene() / 4;
-  bool wykonaj = klik(p_ulecz) && p.pobierz_zloto() >= cena;
-  if (!wykonaj && czy_komputer() && zycie + 30 < pelne && p.pobierz_zloto() >= cena)
+  bool wykonaj = (klik(p_ulecz) || wybor_komputera(a, p_ulecz)) && p.pobierz_zloto() >= cena;
+  if (!wykonaj && czy_komputer() && !silny_na_turze() && zycie + 30 < pelne &&
+      p.pobierz_zloto() >= cena)
     wykonaj = true;
   if (!wykonaj) return;
   p.zaplac(cena);
@@ -114,8 +136,8 @@ void rozgrywka::naprawa(jednostka* a, int rodzaj_zamku, int rodzaj_robotnika) {
   przyciski[p_napraw]->rysuj();
   gracz& p = stan.gracze[stan.aktywny_gracz];
   int cena = k->pobierz_cene() / 4;
-  bool wykonaj = klik(p_napraw) && p.pobierz_zloto() >= cena;
-  if (!wykonaj && czy_komputer() &&
+  bool wykonaj = (klik(p_napraw) || wybor_komputera(a, p_napraw)) && p.pobierz_zloto() >= cena;
+  if (!wykonaj && czy_komputer() && !silny_na_turze() &&
       k->pobierz_punkty_zycia() + 30 < k->pobierz_d_punkty_zycia() && p.pobierz_zloto() >= cena)
     wykonaj = true;
   if (!wykonaj) return;

@@ -19,6 +19,12 @@ int szerokosc_paska_zycia(int zycie, int d_zycie);
 // (9..19), side 2 by night (20..23 and 0..8). At 8.5 and 19.5 it is nobody's.
 bool czy_pora_strony(int gracz, float godzina);
 
+// The attack and defence a fighter of the side brings to a fight on a field of the terrain,
+// with or without a friendly neighbour, at the hour: they enter with their own values and
+// leave changed as the fight changes them.
+void sily_w_walce(int znak_terenu, bool przyjaciel, int strona, float godzina, float& atak,
+                  float& obrona);
+
 // Every piece on the battlefield: creatures, workers, towers, towns and castles. The kind
 // classes (rodzaje.h) only construct; every operation is virtual.
 class jednostka {

@@ -1,6 +1,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "doradca_komputera.h"
 #include "globalne.h"
 #include "jednostka.h"
 #include "mapa.h"
@@ -19,7 +20,6 @@ short suma_16(int a, int b) {
   return (short)(v > SHRT_MAX ? SHRT_MAX : (v < SHRT_MIN ? SHRT_MIN : v));
 }
 
-double premia_czasu(int strona, float h) { return czy_pora_strony(strona, h) ? 0.05 : 0.0; }
 
 // How the field a fighter stands on changes its defence and attack.
 struct wplyw_terenu {
@@ -57,6 +57,12 @@ int cios(float atak, float obrona) {
 
 }  // namespace
 
+void sily_w_walce(int znak_terenu, bool przyjaciel, int strona, float h, float& atak,
+                  float& obrona) {
+  zmien_przez_teren(znak_terenu, przyjaciel ? 0.1 : 0.0, czy_pora_strony(strona, h) ? 0.05 : 0.0,
+                    atak, obrona);
+}
+
 bool czy_pora_strony(int gracz, float h) {
   if (gracz == 1) return h >= 9.0f && h <= 19.0f;
   if (gracz == 2) return (h >= 20.0f && h <= 23.0f) || (h >= 0.0f && h <= 8.0f);
@@ -76,8 +82,13 @@ void jednostka::sterowanie() {
   punkt f = teren->pole_pod_myszka();
   const bool komputer = ai != 0 && nr_gracza == ai;
   if (komputer) {
-    pobierz_cel();
-    f = akcja_cel();
+    if (doradca_komputera* d = doradca_strony(nr_gracza)) {
+      oblicz_zasieg();
+      f = d->rozkaz(*this);
+    } else {
+      pobierz_cel();
+      f = akcja_cel();
+    }
   }
   const int fx = (int)f.rx(), fy = (int)f.ry();
   if (dev_mode) {
@@ -160,12 +171,12 @@ void jednostka::atakuj(jednostka* d, int fx, int fy) {
   if (!d) return;
   if (nr_gracza != ai) d->cel = this;
   float a_a = (float)atak, o_a = (float)obrona, a_d = (float)d->atak, o_d = (float)d->obrona;
-  const double f_d = d->sprawdz_sasiadow("przyjaciel") ? 0.1 : 0.0;
-  const double f_a = sprawdz_sasiadow("przyjaciel") ? 0.1 : 0.0;
+  const bool f_d = d->sprawdz_sasiadow("przyjaciel");
+  const bool f_a = sprawdz_sasiadow("przyjaciel");
   const int teren_a = teren ? teren->jakie_pole(x, y) : 0;
   const int teren_d = teren ? teren->jakie_pole(fx, fy) : 0;
-  zmien_przez_teren(teren_a, f_a, premia_czasu(nr_gracza, godzina), a_a, o_a);
-  zmien_przez_teren(teren_d, f_d, premia_czasu(d->nr_gracza, godzina), a_d, o_d);
+  sily_w_walce(teren_a, f_a, nr_gracza, godzina, a_a, o_a);
+  sily_w_walce(teren_d, f_d, d->nr_gracza, godzina, a_d, o_d);
   d->punkty_zycia -= cios(a_a, o_d);
   punkty_zycia -= cios(a_d, o_a);
   const bool a_padl = punkty_zycia < 1;
