@@ -9,7 +9,7 @@ class mapa_jednostek;
 // (they never move); other units are left out, since they do.
 class mapa_odleglosci {
  public:
-  static const int NIEOSIAGALNE = 1 << 20;
+  static constexpr int NIEOSIAGALNE = 1 << 20;
 
   mapa_odleglosci();
   // cele: field indices (y * 60 + x) to reach; they count 0.

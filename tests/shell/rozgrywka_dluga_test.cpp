@@ -182,6 +182,48 @@ TEST(DlugaGra, ComputerAgainstComputerOnEveryMapKeepsTheGameWhole) {
   godzina = 0.0f;
 }
 
+// The strong computer against the classic one on every map, each side in turn, checked after
+// every frame; the seconds that seed the draws advance one every eight frames, so each game
+// is the same at every run. The strong side takes the castle on at least three maps.
+long przebiegi_losowania = 0;
+long sekundy_co_osiem() { return przebiegi_losowania++ / 8; }
+
+TEST(DlugaGra, SilnyKomputerBierzeZamekKlasycznego) {
+  przygotuj_allegro();
+  dev_mode = false;
+  ustaw_zegar_losowania(sekundy_co_osiem);
+  int wygrane = 0;
+  for (int mapa_nr = 1; mapa_nr <= 4; ++mapa_nr) {
+    przebiegi_losowania = 0;
+    gra_na_mapie g;
+    char blad[256];
+    ASSERT_TRUE(g.wczytaj(mapa_nr, blad)) << blad;
+    stan_gry& stan = g.stan;
+    const int silny = mapa_nr <= 2 ? 1 : 2;
+    {
+      rozgrywka r(stan, &g.okna, false);
+      r.ustaw_oddawanie_procesora(false);
+      int tura = 0;
+      while (tura < 200 && r.pobierz_tryb_panelu() != rozgrywka::panel_koniec_gry) {
+        ai = (short)stan.aktywny_gracz;
+        sila_komputera = short(ai == silny ? SILA_SILNA : SILA_KLASYCZNA);
+        tura_komputera(r, stan, mapa_nr, ++tura);
+        if (HasFailure()) break;
+      }
+      if (r.zwyciezca() == silny) ++wygrane;
+      std::printf("map %d: strong side %d, %d turns, winner %d\n", mapa_nr, silny, tura,
+                  r.zwyciezca());
+    }
+    stan.zwolnij();
+    if (HasFailure()) break;
+  }
+  ustaw_zegar_losowania(nullptr);
+  sila_komputera = SILA_KLASYCZNA;
+  ai = 2;
+  godzina = 0.0f;
+  EXPECT_GE(wygrane, 3);
+}
+
 // A player who clicks at random, as a restless human might: selects its units, orders them
 // to fields near where they stand, scrolls the view, wanders through the shops and ends its
 // turn after a few dozen frames. Its choices come from its own generator, because the main

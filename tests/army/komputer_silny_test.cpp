@@ -1,0 +1,156 @@
+// The strong computer on an open grass battlefield: what it may know of the other side, and a
+// whole turn of it through the real frame.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "armia.h"
+#include "globalne.h"
+#include "jednostka.h"
+#include "komputer_silny.h"
+#include "mapa.h"
+#include "mapa_jednostek.h"
+#include "menu.h"
+#include "rozgrywka.h"
+#include "srodowisko.h"
+#include "zdarzenia.h"
+
+namespace {
+
+class KomputerSilnyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    przygotuj_allegro();
+    dev_mode = false;
+    godzina = 12.0f;
+    mouse_x = 512;
+    mouse_y = 300;
+    mouse_b = 0;
+    for (int i = 0; i < KEY_MAX; ++i) key[i] = 0;
+    stan.ekran = &ekran;
+    stan.wejscie = &wejscie;
+    stan.teren = new mapa(&ekran, "Pliki_danych/Mapy/map1.map");
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 60; ++x) stan.teren->zmien_pole(x, y, '1');
+    stan.siatka = new mapa_jednostek();
+    stan.armia_glowna = new armia(pole_zamek_gracz_1, 1, &ekran, stan.teren, stan.siatka,
+                                  &wejscie, 5, 10, false);
+    dodaj(pole_zamek_gracz_2, 2, 50, 10);
+    // The shops: one template of each kind a side may buy.
+    const nazwa_pola sklepy[2][6] = {
+        {pole_robotnik_1, pole_zolnierz, pole_rycerz, pole_mag, pole_hydra, pole_archaniol},
+        {pole_robotnik_2, pole_ciemny_rycerz, pole_ognisty, pole_lord, pole_smok, pole_trol}};
+    armia** wzorce[2] = {&stan.wzorce_1, &stan.wzorce_2};
+    for (int g = 0; g < 2; ++g) {
+      *wzorce[g] = new armia(sklepy[g][0], g + 1, &ekran, stan.teren, stan.siatka, &wejscie, -1,
+                             -1, false);
+      for (int i = 1; i < 6; ++i)
+        (*wzorce[g])->dodaj(sklepy[g][i], g + 1, &ekran, stan.teren, stan.siatka, &wejscie, -1,
+                            -1, false);
+    }
+    stan.aktywny_gracz = 2;
+    ai = 2;
+    sila_komputera = SILA_SILNA;
+  }
+  void TearDown() override {
+    stan.zwolnij();
+    ai = 2;
+    sila_komputera = SILA_KLASYCZNA;
+    godzina = 0.0f;
+  }
+  jednostka* dodaj(nazwa_pola r, int g, int x, int y) {
+    stan.armia_glowna->dodaj(r, g, &ekran, stan.teren, stan.siatka, &wejscie, x, y, false);
+    return stan.armia_glowna->zwroc_ostatnia();
+  }
+
+  grafika_nagrywajaca ekran;
+  zdarzenia wejscie{&ekran};
+  stan_gry stan;
+};
+
+// What the screen does not show of an enemy, its exact hit points within one pixel of its
+// health bar and the attack and defence its levels brought, changes nothing; a nearly empty
+// bar draws the blow that finishes it.
+TEST_F(KomputerSilnyTest, WidziTylkoToCoPokazujeEkran) {
+  const struct {
+    int zycie, atak, obrona;
+  } wrogowie[] = {{101, 50, 60}, {103, 50, 60}, {101, 95, 95}, {101, 20, 10}, {12, 50, 60}};
+  std::vector<std::string> rozkazy;
+  for (const auto& w : wrogowie) {
+    jednostka* nasz = dodaj(pole_ognisty, 2, 30, 10);
+    nasz->zmien_punkty_zycia(120);
+    jednostka* wrog = dodaj(pole_rycerz, 1, 31, 10);
+    wrog->zmien_punkty_zycia(w.zycie);
+    wrog->zmien_atak(w.atak);
+    wrog->zmien_obrona(w.obrona);
+    komputer_silny k(stan);
+    ASSERT_EQ(k.nastepna_jednostka(2), nasz);
+    nasz->oblicz_zasieg();
+    const punkt f = k.rozkaz(*nasz);
+    rozkazy.push_back(std::to_string((int)f.rx()) + "," + std::to_string((int)f.ry()));
+    TearDown();
+    SetUp();
+  }
+  for (std::size_t i = 1; i + 1 < rozkazy.size(); ++i)
+    EXPECT_EQ(rozkazy[i], rozkazy[0]) << "hidden values of enemy " << i << " changed the order";
+  EXPECT_EQ(rozkazy.back(), "31,10");
+}
+
+// A whole turn through the frame: one order a pass, each one a person could give (a move
+// within reach or a blow at a neighbour), at most one purchase a pass, and the turn ends.
+TEST_F(KomputerSilnyTest, TuraToRozkazyCzlowieka) {
+  dodaj(pole_robotnik_2, 2, 49, 10);
+  dodaj(pole_wieza_2, 2, 48, 8);
+  for (int y : {9, 11, 13}) dodaj(pole_ciemny_rycerz, 2, 40, y);
+  dodaj(pole_ognisty, 2, 41, 10);
+  for (int y : {8, 10, 12}) dodaj(pole_zolnierz, 1, 35, y);
+  dodaj(pole_miasto_1, 1, 38, 16);
+  stan.gracze[2].zmien_zloto(330);
+  menu okna(&ekran);
+  rozgrywka r(stan, &okna, false);
+  r.ustaw_oddawanie_procesora(false);
+
+  struct obraz {
+    jednostka* j;
+    int x, y, zycie, gracz;
+  };
+  int klatki = 0, ruchy = 0, ciosy = 0;
+  const int na_poczatku = stan.armia_glowna->liczba_wezlow();
+  while (stan.aktywny_gracz == 2 && klatki < 400) {
+    std::vector<obraz> przed;
+    for (armia* a = stan.armia_glowna; a; a = a->pobierz_nastepna()) {
+      jednostka* j = a->pobierz_jednostke();
+      if (j->pobierz_gracz() == 2 && j->pobierz_punkty_zycia() > 0) j->oblicz_zasieg();
+      przed.push_back({j, j->pobierz_x(), j->pobierz_y(), j->pobierz_punkty_zycia(),
+                       j->pobierz_gracz()});
+    }
+    const int wezly = stan.armia_glowna->liczba_wezlow();
+    r.klatka();
+    ++klatki;
+    if (stan.aktywny_gracz != 2) break;  // the end of turn heals everyone
+    EXPECT_LE(stan.armia_glowna->liczba_wezlow(), wezly + 1) << klatki;
+    EXPECT_GE(stan.gracze[2].pobierz_zloto(), 0);
+    int ruszone = 0, trafione = 0;
+    for (const obraz& o : przed) {
+      jednostka* j = o.j;
+      if (o.gracz == 2 && (j->pobierz_x() != o.x || j->pobierz_y() != o.y)) {
+        ++ruszone;
+        EXPECT_GT(j->wartosc_przejscia(j->pobierz_x(), j->pobierz_y()), 0)
+            << "a jump beyond reach in frame " << klatki;
+      }
+      if (o.gracz == 1 && j->pobierz_punkty_zycia() < o.zycie) ++trafione;
+    }
+    EXPECT_LE(ruszone + trafione, 1) << "two orders in frame " << klatki;
+    ruchy += ruszone;
+    ciosy += trafione;
+  }
+  EXPECT_NE(stan.aktywny_gracz, 2) << "the turn did not end in " << klatki << " frames";
+  EXPECT_GT(ruchy, 0);
+  EXPECT_GT(ciosy, 0);
+  // It spent what it had on fighters, one a pass.
+  EXPECT_GE(stan.armia_glowna->liczba_wezlow() - na_poczatku, 3);
+}
+
+}  // namespace
