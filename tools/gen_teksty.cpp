@@ -363,6 +363,10 @@ const wpis TEKSTY[] = {
     {"level", {"Poziom:", "Level:", "Nivel:", "Livello:", "Niveau:", "Uroven:", "Stufe:"}},
     {"experience", {"Doswiadcz.:", "Experience:", "Experiencia:", "Esperienza:", "Experience:", "Zkusenost:", "Erfahrung:"}},
     {"cost", {"Koszt:", "Cost:", "Coste:", "Costo:", "Prix:", "Cena:", "Preis:"}},
+
+    // The computer player's strength, chosen on the options screen.
+    {"aiclassic", {"klasyczny", "classic", "clasico", "classico", "classique", "klasicky", "klassisch"}},
+    {"aistrong", {"silny", "strong", "fuerte", "forte", "fort", "silny", "stark"}},
 };
 
 // The six main-menu buttons: their sections, labels and places (the same in every language:

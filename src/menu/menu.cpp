@@ -52,6 +52,7 @@ const stale_miejsce STALE_PRZYCISKI[] = {
     {menu::p_powrot, 678, 500, "powrot"},
     {menu::p_dzwiek, 678, 320, "soundon"},
     {menu::p_komputer, 678, 350, nullptr},
+    {menu::p_sila, 678, 380, nullptr},
 };
 
 // The six main buttons: their sections in the language file, in button order.
@@ -119,7 +120,9 @@ const opis_ekranu EKRANY[] = {
       menu::p_powrot},
      6},
     // opcje
-    {b_pr, 657, 288, {menu::p_dzwiek, menu::p_komputer, menu::p_jezyk, menu::p_powrot}, 4},
+    {b_pr, 657, 288,
+     {menu::p_dzwiek, menu::p_komputer, menu::p_sila, menu::p_jezyk, menu::p_powrot},
+     5},
     // jezyki
     {b_pr, 657, 288,
      {menu::p_jezyk1, menu::p_jezyk2, menu::p_jezyk3, menu::p_jezyk4, menu::p_jezyk5,
@@ -145,6 +148,8 @@ const jezyk_gry* znajdz_jezyk(const char* slowo) {
 
 // The computer-player label for ai = 0, 1, 2.
 const char* const KLUCZE_KOMPUTERA[] = {"aioff", "aigood", "aievil"};
+// The computer's strength label for the classic and the strong player.
+const char* const KLUCZE_SILY[] = {"aiclassic", "aistrong"};
 
 int bialy() { return makecol(255, 255, 255); }
 
@@ -192,7 +197,7 @@ void menu::otworz_menu() {
     const jezyk_gry* j = znajdz_jezyk(KOLEJNOSC_JEZYKOW[k]);
     if (j) przyciski[p_jezyk1 + k] = new przycisk(ekran, 678, 290 + 30 * k, j->nazwa_przycisku);
   }
-  przyciski[p_jezyk] = new przycisk(ekran, 678, 380, "lang");
+  przyciski[p_jezyk] = new przycisk(ekran, 678, 410, "lang");
   przyciski[p_jezyk]->napis(wybierz_jezyk(false));
   std::strcpy(sciezka_mapy, PIERWSZA_MAPA);
   // A saved game chosen before was refused (the menu opens again only then): the menu
@@ -211,7 +216,7 @@ void menu::otworz_menu() {
 
 void menu::zrob_przyciski() {
   for (const stale_miejsce& m : STALE_PRZYCISKI) {
-    const char* napis = m.klucz ? tekst(m.klucz) : etykieta_komputera();
+    const char* napis = m.klucz ? tekst(m.klucz) : etykieta_ustawienia(m.numer);
     przyciski[m.numer] = new przycisk(ekran, m.x, m.y, napis);
   }
   for (int i = 0; i < 6; ++i) {
@@ -239,7 +244,8 @@ void menu::zatrzymaj_muzyke() {
   muzyka_menu = nullptr;
 }
 
-const char* menu::etykieta_komputera() const {
+const char* menu::etykieta_ustawienia(numer_przycisku n) const {
+  if (n == p_sila) return tekst(KLUCZE_SILY[sila_komputera == SILA_SILNA ? 1 : 0]);
   int i = (ai >= 0 && ai <= 2) ? ai : 0;
   return tekst(KLUCZE_KOMPUTERA[i]);
 }
@@ -264,7 +270,7 @@ void menu::zaznacz_mape() {
 void menu::przelicz_etykiety() {
   for (const stale_miejsce& m : STALE_PRZYCISKI) {
     if (!przyciski[m.numer]) continue;
-    przyciski[m.numer]->napis(m.klucz ? tekst(m.klucz) : etykieta_komputera());
+    przyciski[m.numer]->napis(m.klucz ? tekst(m.klucz) : etykieta_ustawienia(m.numer));
   }
   for (int i = 0; i < 6; ++i) {
     przycisk* p = przyciski[p_nowa_gra + i];
@@ -386,7 +392,11 @@ menu::wynik_kroku menu::reaguj(numer_przycisku n, ekran_menu& nastepny) {
     case p_dzwiek: bez_dzwieku = !bez_dzwieku; break;
     case p_komputer:
       ai = (short)((ai >= 0 && ai < 2) ? ai + 1 : 0);
-      przyciski[p_komputer]->napis(etykieta_komputera());
+      przyciski[p_komputer]->napis(etykieta_ustawienia(p_komputer));
+      break;
+    case p_sila:
+      sila_komputera = (short)(sila_komputera == SILA_SILNA ? SILA_KLASYCZNA : SILA_SILNA);
+      przyciski[p_sila]->napis(etykieta_ustawienia(p_sila));
       break;
     case p_jezyk: nastepny = jezyki; break;
     case p_jezyk1: case p_jezyk2: case p_jezyk3: case p_jezyk4: case p_jezyk5: case p_jezyk6:

@@ -44,7 +44,7 @@ class menu {
     p_powrot_info,
     p_mapa1, p_mapa2, p_mapa3, p_mapa4, p_powrot_mapy,
     p_zapis1, p_zapis2, p_zapis3, p_zapis4, p_zapis5, p_powrot,
-    p_dzwiek, p_komputer, p_jezyk,
+    p_dzwiek, p_komputer, p_sila, p_jezyk,
     p_jezyk1, p_jezyk2, p_jezyk3, p_jezyk4, p_jezyk5, p_jezyk6, p_jezyk7,
     LICZBA_PRZYCISKOW
   };
@@ -66,7 +66,9 @@ class menu {
   void przelicz_etykiety();
   void opisz_zapisy();
   void zaznacz_mape();
-  const char* etykieta_komputera() const;
+  // The label of a button that shows a setting: the side the computer plays, or its
+  // strength.
+  const char* etykieta_ustawienia(numer_przycisku n) const;
   wynik_kroku obsluz_glowny(ekran_menu& nastepny);
   wynik_kroku obsluz_ekran(ekran_menu& nastepny);
   wynik_kroku reaguj(numer_przycisku n, ekran_menu& nastepny);

@@ -105,8 +105,8 @@ TEST_F(MenuTest, PrzyciskiInnegoEkranuNieReaguja) {
   EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
   kliknij(menu::p_opcje);
   ASSERT_EQ(m.pobierz_ekran(), menu::opcje);
-  // Slot 4's place is empty on the options screen: nothing is loaded.
-  EXPECT_EQ(kliknij(menu::p_zapis4), menu::dalej);
+  // Slot 5's place is empty on the options screen: nothing is loaded.
+  EXPECT_EQ(kliknij(menu::p_zapis5), menu::dalej);
   EXPECT_EQ(m.wczytana_gra(), 6);
   EXPECT_EQ(m.pobierz_ekran(), menu::opcje);
 }
@@ -122,6 +122,17 @@ TEST_F(MenuTest, KomputerKrazyIDzwiekSiePrzelacza) {
     EXPECT_EQ(ai, wartosci[i]);
     EXPECT_EQ(napis(menu::p_komputer), oczekiwane[i]);
   }
+  // The computer's strength beside it starts classic, and the choice outlives the menu.
+  EXPECT_EQ(napis(menu::p_sila), "classic");
+  kliknij(menu::p_sila);
+  EXPECT_EQ(sila_komputera, SILA_SILNA);
+  EXPECT_EQ(napis(menu::p_sila), "strong");
+  m.otworz_menu();
+  kliknij(menu::p_opcje);
+  EXPECT_EQ(napis(menu::p_sila), "strong");
+  kliknij(menu::p_sila);
+  EXPECT_EQ(sila_komputera, SILA_KLASYCZNA);
+  EXPECT_EQ(napis(menu::p_sila), "classic");
   EXPECT_EQ(m.zwroc_ustawienia(1), 1);
   kliknij(menu::p_dzwiek);
   EXPECT_EQ(m.zwroc_ustawienia(1), 0);

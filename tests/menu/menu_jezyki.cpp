@@ -68,6 +68,7 @@ TEST_F(MenuTest, WyborJezykaZapisujeConfigIZmieniaNapisy) {
   EXPECT_EQ(napis(menu::p_powrot_info), "Powrot");
   EXPECT_EQ(napis(menu::p_mapa4), "Mapa 4");
   EXPECT_EQ(napis(menu::p_komputer), "SI: brak");
+  EXPECT_EQ(napis(menu::p_sila), "klasyczny");
   EXPECT_EQ(napis(menu::p_dzwiek), "Dzwiek: tak");
   EXPECT_EQ(m.pobierz_przycisk(menu::p_nowa_gra)->pobierz_x(), x);
   EXPECT_EQ(m.pobierz_przycisk(menu::p_nowa_gra)->pobierz_y(), y);

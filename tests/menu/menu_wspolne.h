@@ -39,6 +39,7 @@ class MenuTest : public ::testing::Test {
     ASSERT_EQ(chdir(katalog.c_str()), 0);
     set_config_file("gm_pl.cfg");
     ai = 2;
+    sila_komputera = SILA_KLASYCZNA;
     key[KEY_ESC] = 0;
     mouse_x = mouse_y = mouse_b = 0;
     m.ustaw_muzyke(&muzyka);
@@ -49,6 +50,7 @@ class MenuTest : public ::testing::Test {
     key[KEY_ESC] = 0;
     mouse_b = 0;
     ai = 2;
+    sila_komputera = SILA_KLASYCZNA;
     if (chdir(GRA_KATALOG_ZRODEL) != 0) ADD_FAILURE() << "cannot return to the source tree";
     set_config_file("gm_pl.cfg");
     std::system(("rm -rf " + katalog).c_str());
