@@ -3,6 +3,10 @@
 #include <allegro.h>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <ctime>
+#include <cstdlib>
+
 #include "armia.h"
 #include "globalne.h"
 #include "grafika.h"
@@ -16,6 +20,14 @@
 #include "zdarzenia.h"
 
 namespace {
+
+// Microseconds of processor time used by the process, for timing single frames on a
+// machine that others share.
+double czas_procesora_us() {
+  timespec t;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
+}
 
 long zegar_testowy = 0;
 // Every reading is 100 ms later: every frame is a full redraw and a present.
@@ -97,6 +109,56 @@ void BM_TuraKomputera(benchmark::State& s) {
   ai = 2;
 }
 BENCHMARK(BM_TuraKomputera)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+long zegar_staly() { return 0; }
+
+// Mean and longest frame of one whole computer turn with 100 extra units of its side on the
+// map, with the animation clock standing still, so frames are the computer's judgement and
+// the unit handling rather than full redraws.
+struct pomiar_tury {
+  double srednia_ms = 0, najdluzsza_ms = 0;
+  long klatki = 0;
+};
+
+pomiar_tury tura_komputera(short sila) {
+  gra_testowa g(100);
+  g.ekran.ustaw_zegar(zegar_staly);
+  g.stan.aktywny_gracz = 2;
+  g.stan.armia_glowna->zeruj_jednostki();
+  ai = 2;
+  sila_komputera = sila;
+  g.stan.armia_glowna->zaznacz_pierwsza(2);
+  std::srand(7);
+  pomiar_tury p;
+  const double start = czas_procesora_us();
+  while (g.stan.aktywny_gracz == 2 && p.klatki < 200000) {
+    const double przed = czas_procesora_us();
+    g.r->klatka();
+    p.najdluzsza_ms = std::max(p.najdluzsza_ms, (czas_procesora_us() - przed) / 1000.0);
+    ++p.klatki;
+  }
+  p.srednia_ms = (czas_procesora_us() - start) / 1000.0 / double(p.klatki);
+  sila_komputera = SILA_KLASYCZNA;
+  return p;
+}
+
+// The strong computer's frame against the classic one's, measured in the same run.
+void BM_KlatkaSilnegoKomputera(benchmark::State& s) {
+  przygotuj();
+  pomiar_tury klasyczny, silny;
+  for (auto _ : s) {
+    klasyczny = tura_komputera(SILA_KLASYCZNA);
+    silny = tura_komputera(SILA_SILNA);
+  }
+  s.counters["ms_klatki_silnej"] = silny.srednia_ms;
+  s.counters["ms_najdluzszej_silnej"] = silny.najdluzsza_ms;
+  s.counters["klatki_silnej_tury"] = double(silny.klatki);
+  s.counters["ms_klatki_klasycznej"] = klasyczny.srednia_ms;
+  s.counters["ms_najdluzszej_klasycznej"] = klasyczny.najdluzsza_ms;
+  s.counters["stosunek"] = silny.srednia_ms / klasyczny.srednia_ms;
+  ai = 2;
+}
+BENCHMARK(BM_KlatkaSilnegoKomputera)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
