@@ -22,7 +22,7 @@ struct ALMP3_MP3STREAM {
   bool do_zgloszenia = false;  // the end was reached; the next poll reports it
   int czestotliwosc = 44100;
   int kanaly = 2;
-  int dlugosc_bufora = 0;  // sample frames per audio-stream buffer
+  int dlugosc_bufora = 0;  // sample frames per audio-stream buffer; the mixer holds two
   int glosnosc = 255, panorama = 128;
   long zdekodowane = 0;
   long ostatni_czas = 0;
@@ -224,7 +224,7 @@ int almp3_play_mp3stream(ALMP3_MP3STREAM* s, int bufor, int glosnosc, int panora
   if (!s) return -1;
   s->glosnosc = glosnosc;
   s->panorama = panorama;
-  s->dlugosc_bufora = std::max(1024, bufor / (2 * s->kanaly) / 2);
+  s->dlugosc_bufora = std::max(1024, bufor / (2 * s->kanaly));
   s->ostatni_czas = zegar_scienny_ms();
   if (s->gra) {
     if (s->glos) voice_set_volume(s->glos->voice, glosnosc);
