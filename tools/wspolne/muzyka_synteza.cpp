@@ -143,98 +143,57 @@ std::vector<float> talerz(losowe& los, double zanik) {
   return w;
 }
 
-// Notes of the scale degree d (may be negative or above 6) in the key.
-int stopien(const styl_utworu& s, int d) {
-  static const int DUR[7] = {0, 2, 4, 5, 7, 9, 11};
-  static const int MOL[7] = {0, 2, 3, 5, 7, 8, 10};
-  const int* skala = s.moll ? MOL : DUR;
-  int oktawa = d >= 0 ? d / 7 : -((-d + 6) / 7);
-  int w = d - oktawa * 7;
-  return s.tonika + 12 * oktawa + skala[w];
+std::vector<float> smyczek(double f, double czas) {
+  // Three slightly detuned bowed strings: a soft saw that opens with the bow, with vibrato.
+  int n = int((czas + 0.35) * R);
+  std::vector<float> w(n);
+  double filtr = 0, filtr2 = 0;
+  const double rozstrojenia[3] = {0.996, 1.0, 1.0035};
+  double fazy[3] = {0.0, 2.1, 4.2};
+  for (int i = 0; i < n; ++i) {
+    double t = double(i) / R;
+    double e = obwiednia(t, czas, 0.12, 0.2, 0.85, 0.3);
+    double vib = 1.0 + 0.004 * std::sin(2 * PI * 5.5 * t) * std::min(1.0, t * 1.5);
+    double v = 0;
+    for (int g = 0; g < 3; ++g) {
+      fazy[g] += 2 * PI * f * rozstrojenia[g] * vib / R;
+      for (int h = 1; h <= 6; ++h) v += std::sin(h * fazy[g]) / (h * 1.4);
+    }
+    double k = 0.08 + 0.25 * e;
+    filtr += k * (v - filtr);
+    filtr2 += k * (filtr - filtr2);
+    w[i] = float(filtr2 * e * 0.22);
+  }
+  return w;
 }
 
-void echo(nagranie& n, float ilosc) {
-  if (ilosc <= 0) return;
-  const int opoznienia[3] = {int(0.113 * R), int(0.197 * R), int(0.291 * R)};
-  for (int k = 0; k < 3; ++k) {
-    float g = ilosc * (0.5f - 0.12f * k);
-    int d = opoznienia[k];
-    for (int i = n.dlugosc() - 1; i >= d; --i) {
-      n.lewy[i] += g * n.prawy[i - d];
-      n.prawy[i] += g * n.lewy[i - d];
-    }
+std::vector<float> dzwon(double f, double czas) {
+  // A small bell: a few inharmonic partials that fade at their own pace.
+  const double czesci[4][3] = {{1.0, 1.0, 1.6}, {2.01, 0.45, 2.6}, {2.76, 0.3, 3.6}, {5.4, 0.12, 6.0}};
+  int n = int((czas + 2.5) * R);
+  std::vector<float> w(n);
+  for (int i = 0; i < n; ++i) {
+    double t = double(i) / R;
+    double v = 0;
+    for (const auto& c : czesci) v += c[1] * std::sin(2 * PI * f * c[0] * t) * std::exp(-t * c[2]);
+    w[i] = float(v * std::min(1.0, t * 400) * 0.45);
   }
+  return w;
 }
 
-// One pass of the loop, starting at time start (the same music every pass).
-void zagraj_petle(const styl_utworu& s, nagranie& n, double start) {
-  losowe los(s.ziarno);
-  const double takt = 240.0 / s.tempo, beat = 60.0 / s.tempo;
-  std::vector<float> k = stopa(), sn = werbel(los), hh = talerz(los, 60), hh_otw = talerz(los, 20);
-  int poprzednia = 4;
-  for (int t = 0; t < s.takty; ++t) {
-    double t0 = start + t * takt;
-    int akord = s.akordy[(t / 2) % 4];
-    // Pad: the chord held through the bar.
-    for (int g = 0; g < 3; ++g)
-      n.dodaj(plama(czestotliwosc_nuty(stopien(s, akord + 2 * g) - 12), takt * 0.95), t0, 0.22f,
-              g == 0 ? -0.4f : (g == 1 ? 0.0f : 0.4f));
-    // Bass: root on the beats the style asks for.
-    int nuty_basu = s.perkusja >= 2 ? 4 : 2;
-    for (int b = 0; b < nuty_basu; ++b) {
-      int nuta = stopien(s, akord) - 24 + ((b % 2 && s.perkusja == 3) ? 12 : 0);
-      n.dodaj(bas(czestotliwosc_nuty(nuta), takt / nuty_basu * 0.8), t0 + b * takt / nuty_basu,
-              0.55f, 0.0f);
-    }
-    if (s.arpeggio) {
-      for (int i = 0; i < 8; ++i) {
-        static const int WZOR[8] = {0, 2, 4, 7, 4, 2, 4, 7};
-        int nuta = stopien(s, akord + WZOR[i]);
-        n.dodaj(szarpniecie(czestotliwosc_nuty(nuta), beat * 0.5, los), t0 + i * beat / 2, 0.18f,
-                (i % 2) ? 0.5f : -0.5f);
-      }
-    }
-    // Melody: steps around the chord tones, a longer note at the end of each phrase.
-    double poz = 0;
-    while (poz < 4.0 - 1e-9) {
-      double dl = (t % 4 == 3 && poz >= 2.0) ? 4.0 - poz : (los.ulamek() < 0.55 ? 0.5 : 1.0);
-      if (poz + dl > 4.0) dl = 4.0 - poz;
-      bool pauza = los.ulamek() < 0.12 && poz > 0;
-      int cel = akord + 7 + 2 * los.zakres(0, 2);
-      int krok = cel > poprzednia ? 1 : -1;
-      int nuta = los.ulamek() < 0.6 ? poprzednia + krok * los.zakres(1, 2) : cel;
-      if (nuta < akord + 4) nuta = akord + 7;
-      if (nuta > akord + 13) nuta = akord + 9;
-      poprzednia = nuta;
-      if (!pauza) {
-        double f = czestotliwosc_nuty(stopien(s, nuta));
-        double czas = dl * beat * 0.9;
-        if (s.prowadzacy == 0) n.dodaj(flet(f, czas), t0 + poz * beat, 0.32f, 0.1f);
-        if (s.prowadzacy == 1) n.dodaj(mosiadz(f, czas), t0 + poz * beat, 0.36f, -0.1f);
-        if (s.prowadzacy == 2) n.dodaj(szarpniecie(f, czas, los), t0 + poz * beat, 0.4f, 0.15f);
-      }
-      poz += dl;
-    }
-    // Drums.
-    for (int b = 0; b < 8 && s.perkusja > 0; ++b) {
-      double tb = t0 + b * beat / 2;
-      bool na_bicie = b % 2 == 0;
-      if (s.perkusja == 1) {
-        if (b == 0 || b == 4) n.dodaj(k, tb, 0.35f, 0);
-        if (na_bicie) n.dodaj(hh, tb, 0.12f, 0.3f);
-      } else if (s.perkusja == 2) {
-        if (b == 0 || b == 4) n.dodaj(k, tb, 0.6f, 0);
-        if (b == 2 || b == 6) n.dodaj(sn, tb, 0.45f, -0.1f);
-        if (b == 7) n.dodaj(sn, tb + beat / 4, 0.25f, -0.1f);
-        n.dodaj(hh, tb, 0.15f, 0.3f);
-      } else {
-        if (b % 2 == 0 || b == 3) n.dodaj(k, tb, 0.7f, 0);
-        if (b == 2 || b == 6) n.dodaj(sn, tb, 0.55f, -0.1f);
-        n.dodaj(b == 7 ? hh_otw : hh, tb, 0.18f, 0.3f);
-        n.dodaj(hh, tb + beat / 4, 0.1f, 0.3f);
-      }
-    }
+std::vector<float> kociol(double f, losowe& los) {
+  // A kettle drum: a low tone that sinks a little as it fades, with the skin's thud.
+  int n = int(1.4 * R);
+  std::vector<float> w(n);
+  double faza = 0, szum = 0;
+  for (int i = 0; i < n; ++i) {
+    double t = double(i) / R;
+    faza += 2 * PI * f * (1.0 + 0.06 * std::exp(-t * 8)) / R;
+    szum += 0.08 * ((los.ulamek() * 2 - 1) - szum);
+    double ton = std::sin(faza) + 0.35 * std::sin(1.5 * faza) + 0.2 * std::sin(1.98 * faza);
+    w[i] = float((ton * std::exp(-t * 2.8) + 1.5 * szum * std::exp(-t * 30)) * 0.6);
   }
+  return w;
 }
 
 }  // namespace
@@ -263,42 +222,100 @@ void nagranie::normalizuj(float szczyt) {
   }
 }
 
-nagranie komponuj(const styl_utworu& s) {
-  const double petla = s.takty * 240.0 / s.tempo;
-  // Three passes; the middle one is kept, so the tails of the one before ring into its
-  // start exactly as its own tails ring into the next: a seamless loop.
-  nagranie calosc(petla * 3);
-  for (int p = 0; p < 3; ++p) zagraj_petle(s, calosc, p * petla);
-  echo(calosc, s.poglos);
-  nagranie wynik(petla);
-  int od = int(petla * nagranie::CZESTOTLIWOSC);
-  for (int i = 0; i < wynik.dlugosc(); ++i) {
-    wynik.lewy[i] = calosc.lewy[od + i];
-    wynik.prawy[i] = calosc.prawy[od + i];
+std::vector<float> zagraj(const zdarzenie& z) {
+  losowe los(z.ziarno);
+  const double f = z.czestotliwosc, t = z.czas;
+  switch (z.co) {
+    case instrument::flet: return flet(f, t);
+    case instrument::mosiadz: return mosiadz(f, t);
+    case instrument::struna: return szarpniecie(f, t, los);
+    case instrument::plama: return plama(f, t);
+    case instrument::smyczek: return smyczek(f, t);
+    case instrument::bas: return bas(f, t);
+    case instrument::dzwon: return dzwon(f, t);
+    case instrument::kociol: return kociol(f, los);
+    case instrument::stopa: return stopa();
+    case instrument::werbel: return werbel(los);
+    case instrument::talerz: return talerz(los, 60);
+    case instrument::talerz_otwarty: return talerz(los, 20);
   }
-  wynik.normalizuj(0.85f);
+  return {};
+}
+
+long dlugosc_dzwieku(const zdarzenie& z) {
+  // The lengths zagraj gives, from the same formulas.
+  const double t = z.czas;
+  switch (z.co) {
+    case instrument::flet: return long((t + 0.3) * R);
+    case instrument::mosiadz: return long((t + 0.25) * R);
+    case instrument::struna: return long((t + 0.8) * R);
+    case instrument::plama: return long((t + 1.0) * R);
+    case instrument::smyczek: return long((t + 0.35) * R);
+    case instrument::bas: return long((t + 0.15) * R);
+    case instrument::dzwon: return long((t + 2.5) * R);
+    case instrument::kociol: return long(1.4 * R);
+    case instrument::stopa: return long(0.35 * R);
+    case instrument::werbel: return long(0.25 * R);
+    case instrument::talerz:
+    case instrument::talerz_otwarty: return long(0.12 * R);
+  }
+  return 0;
+}
+
+namespace {
+
+lame_global_flags* koder_mp3(int kbps) {
+  lame_global_flags* l = lame_init();
+  if (!l) return nullptr;
+  lame_set_in_samplerate(l, nagranie::CZESTOTLIWOSC);
+  lame_set_out_samplerate(l, nagranie::CZESTOTLIWOSC);
+  lame_set_num_channels(l, 2);
+  lame_set_mode(l, JOINT_STEREO);
+  lame_set_brate(l, kbps);
+  lame_set_lowpassfreq(l, 17000);
+  lame_set_quality(l, 3);
+  lame_set_bWriteVbrTag(l, 1);
+  if (lame_init_params(l) < 0) {
+    lame_close(l);
+    return nullptr;
+  }
+  return l;
+}
+
+// The frames made from the samples so far (without the last ones, which wait for the flush).
+int koduj_probki(lame_global_flags* l, const nagranie& n, std::vector<unsigned char>& wynik) {
+  wynik.resize(std::size_t(n.dlugosc() * 1.25 + 7200 + 65536));
+  return lame_encode_buffer_ieee_float(l, n.lewy.data(), n.prawy.data(), n.dlugosc(), wynik.data(),
+                                       int(wynik.size()));
+}
+
+}  // namespace
+
+std::vector<unsigned char> koduj_mp3_poczatek(const nagranie& n, int kbps) {
+  lame_global_flags* l = koder_mp3(kbps);
+  if (!l) return {};
+  std::vector<unsigned char> wynik;
+  int a = koduj_probki(l, n, wynik);
+  lame_close(l);
+  wynik.resize(std::size_t(std::max(a, 0)));
   return wynik;
 }
 
 std::vector<unsigned char> koduj_mp3(const nagranie& n, int kbps) {
-  lame_global_flags* l = lame_init();
+  lame_global_flags* l = koder_mp3(kbps);
   if (!l) return {};
-  lame_set_in_samplerate(l, nagranie::CZESTOTLIWOSC);
-  lame_set_out_samplerate(l, nagranie::CZESTOTLIWOSC);
-  lame_set_num_channels(l, 2);
-  lame_set_brate(l, kbps);
-  lame_set_quality(l, 5);
-  if (lame_init_params(l) < 0) {
+  std::vector<unsigned char> wynik;
+  int a = koduj_probki(l, n, wynik);
+  int b = a >= 0 ? lame_encode_flush(l, wynik.data() + a, int(wynik.size()) - a) : -1;
+  if (a < 0 || b < 0) {
     lame_close(l);
     return {};
   }
-  std::vector<unsigned char> wynik(std::size_t(n.dlugosc() * 1.25 + 7200 + 65536));
-  int a = lame_encode_buffer_ieee_float(l, n.lewy.data(), n.prawy.data(), n.dlugosc(), wynik.data(),
-                                        int(wynik.size()));
-  int b = a >= 0 ? lame_encode_flush(l, wynik.data() + a, int(wynik.size()) - a) : -1;
-  lame_close(l);
-  if (a < 0 || b < 0) return {};
   wynik.resize(std::size_t(a + b));
+  // The first frame was kept free for the delay and padding; they are known only now.
+  std::size_t znacznik = lame_get_lametag_frame(l, wynik.data(), wynik.size());
+  lame_close(l);
+  if (znacznik == 0 || znacznik > wynik.size()) return {};
   return wynik;
 }
 

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-// A small procedural composer and synthesiser for the game's music and effects.
+// A small synthesiser for the game's music and effects: instruments that play one note
+// each, a stereo buffer to mix them in, and the MP3 and WAV writers.
 
 // A stereo buffer of float samples at 44.1 kHz.
 struct nagranie {
@@ -17,26 +18,32 @@ struct nagranie {
   void normalizuj(float szczyt);
 };
 
-// The mood and make-up of one piece.
-struct styl_utworu {
-  const char* nazwa;
-  std::uint32_t ziarno;
-  double tempo;          // beats per minute
-  int tonika;            // MIDI note of the key's root
-  bool moll;             // minor mode
-  int takty;             // bars in the loop (4 beats each)
-  const int* akordy;     // scale degrees (0..6) of the chords, one per two bars, 4 values
-  int perkusja;          // 0 none, 1 soft, 2 march, 3 driving battle
-  int prowadzacy;        // 0 flute, 1 brass, 2 plucked strings
-  bool arpeggio;         // plucked broken chords under the melody
-  float poglos;          // echo amount 0..1
+enum class instrument {
+  flet, mosiadz, struna, plama, smyczek, bas, dzwon, kociol, stopa, werbel, talerz, talerz_otwarty
 };
 
-// Renders a piece that loops seamlessly: the end flows into its start.
-nagranie komponuj(const styl_utworu& s);
+// One note of a score.
+struct zdarzenie {
+  long start;             // sample frame from the piece's start
+  double czas;            // seconds the note is held
+  instrument co;
+  double czestotliwosc;   // Hz (ignored by the drums)
+  float glosnosc, panorama;
+  std::uint32_t ziarno;   // for the instruments with noise or plucked strings
+};
 
-// Encodes to MP3 (44.1 kHz stereo CBR); empty on failure.
+// The note as a mono sound, its release included, and that sound's length in sample frames.
+std::vector<float> zagraj(const zdarzenie& z);
+long dlugosc_dzwieku(const zdarzenie& z);
+
+// Encodes to MP3 (44.1 kHz joint-stereo CBR, low-pass at 17 kHz) with the encoder's delay and
+// padding written into the first frame, so a decoder gives back exactly the samples given.
+// Empty on failure.
 std::vector<unsigned char> koduj_mp3(const nagranie& n, int kbps);
+// The same encoding cut off after the frames made from n alone, without the first frame's
+// details and without the last frames: the first bytes of koduj_mp3 of any longer piece that
+// starts with n, from the second frame on.
+std::vector<unsigned char> koduj_mp3_poczatek(const nagranie& n, int kbps);
 // 16-bit PCM WAV of the left channel (mono).
 std::vector<unsigned char> koduj_wav(const nagranie& n);
 
