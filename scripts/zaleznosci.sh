@@ -2,7 +2,7 @@
 # Installs the Debian packages the game, its tests and its content tools need; quiet and idempotent.
 set -euo pipefail
 potrzebne=(cmake g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  liballegro4-dev libloadpng4-dev libpng-dev libmpg123-dev libmp3lame-dev
+  liballegro4-dev libloadpng4-dev libpng-dev libmpg123-dev libmp3lame-dev libasound2-dev
   xvfb xdotool x11-apps x11-utils imagemagick)
 bez_polecanych=(xauth)
 brakuje=()

@@ -1,6 +1,7 @@
 #include "grafika.h"
 
 #include <allegro.h>
+#include <alsa/asoundlib.h>
 #include <loadpng.h>
 #include <time.h>
 
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "globalne.h"
 #include "pliki.h"
 
 long zegar_scienny_ms() {
@@ -19,6 +21,16 @@ long zegar_scienny_ms() {
 
 namespace {
 volatile int prosba_zamkniecia = 0;
+
+// alsa-lib reports on the terminal every device it fails to open while the library looks for
+// a sound card; the game says what it found once, in its log.
+void bez_komunikatow_alsa(const char*, int, const char*, int, const char*, ...) {}
+
+void uruchom_dzwiek() {
+  snd_lib_error_set_handler(bez_komunikatow_alsa);
+  install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
+  if (!digi_driver || digi_driver->id == DIGI_NONE) piszlog("No sound card: the game runs without sound", 0);
+}
 }  // namespace
 
 bool czy_prosba_zamkniecia() { return prosba_zamkniecia != 0; }
@@ -93,7 +105,7 @@ grafika::grafika(const char* tryb) : na_ekranie(true) {
   install_mouse();
   set_config_file("gm_pl.cfg");
   register_png_file_type();
-  install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
+  uruchom_dzwiek();
   int glebia = desktop_color_depth();
   // 24-bit desktops get 32-bit bitmaps: the same picture, and the fast blending path.
   if (glebia == 0 || glebia == 24) glebia = 32;

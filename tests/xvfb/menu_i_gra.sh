@@ -1,7 +1,8 @@
-# The whole path in a real window: the main menu shows its background, panel and buttons,
-# and Esc there does nothing; the maps screen shows the four thumbnails and marks the chosen
-# map; an empty slot is refused and new game then starts the chosen map; new game opens the
-# battlefield with black where no field lies; ending turns lets the computer play; a failed
+# The whole path in a real window: the game starts without a word on the terminal (and, with
+# no sound card, one line about it in log.txt); the main menu shows its background, panel and
+# buttons, and Esc there does nothing; the maps screen shows the four thumbnails and marks the
+# chosen map; an empty slot is refused and new game then starts the chosen map; new game opens
+# the battlefield with black where no field lies; ending turns lets the computer play; a failed
 # save shows its message over the in-game menu, which then saves into slot 1; the window's
 # close button asks first, and quitting ends with status -1; a second start shows what each
 # slot holds and loads the saved game, and it saves again into the same file; the same game
@@ -39,6 +40,12 @@ wczytaj_slot() {
 }
 
 uruchom_gre || blad "start"
+# Without a sound card the game says so once in its log and prints nothing on the terminal.
+sleep 1
+[ ! -s "$KATALOG/wyjscie.txt" ] || blad "the game printed at start: $(head -3 "$KATALOG/wyjscie.txt")"
+if [ ! -d /dev/snd ]; then
+  [ "$(grep -c 'No sound card' "$KATALOG/log.txt" 2>/dev/null)" = 1 ] || blad "log.txt does not say once that there is no sound card"
+fi
 zrzut "$KATALOG/menu.png"
 [ "$(liczba_kolorow "$KATALOG/menu.png")" -gt 200 ] || blad "the main menu looks empty"
 # The button panel lies over the background: its area is not one flat colour.
