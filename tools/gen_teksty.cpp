@@ -202,11 +202,6 @@ const wpis TEKSTY[] = {
      {"brakuje zamku jednej ze stron", "a castle of one side is missing",
       "falta el castillo de un bando", "manca il castello di una fazione",
       "il manque le chateau d'un camp", "chybi hrad jedne strany", "die Burg einer Seite fehlt"}},
-    {"errmap",
-     {"nie mozna odczytac jego pliku mapy", "its map file cannot be read",
-      "no se puede leer su archivo de mapa", "il suo file della mappa non si puo leggere",
-      "son fichier de carte est illisible", "jeho soubor mapy nejde precist",
-      "seine Kartendatei ist nicht lesbar"}},
     {"errnogame",
      {"nie ma gry do zapisania", "there is no game to save", "no hay partida que guardar",
       "non c'e nessuna partita da salvare", "il n'y a pas de partie a sauvegarder",
@@ -367,6 +362,22 @@ const wpis TEKSTY[] = {
     // The computer player's strength, chosen on the options screen.
     {"aiclassic", {"klasyczny", "classic", "clasico", "classico", "classique", "klasicky", "klassisch"}},
     {"aistrong", {"silny", "strong", "fuerte", "forte", "fort", "silny", "stark"}},
+
+    // Refused game and map files, shown after the file's name.
+    {"filenotregular",
+     {"to nie jest zwykly plik", "this is not an ordinary file", "no es un archivo normal",
+      "non e un file normale", "ce n'est pas un fichier ordinaire", "neni to obycejny soubor",
+      "keine gewoehnliche Datei"}},
+    {"mapunreadable",
+     {"mapa jest pusta, uszkodzona lub jej brak", "the map is missing, empty or damaged",
+      "el mapa falta, esta vacio o danado", "la mappa manca, e vuota o danneggiata",
+      "la carte est absente, vide ou abimee", "mapa chybi, je prazdna nebo poskozena",
+      "die Karte fehlt, ist leer oder beschaedigt"}},
+    {"hournotnumber",
+     {"godzina gry nie jest liczba", "the hour of the day is not a number",
+      "la hora del dia no es un numero", "l'ora del giorno non e un numero",
+      "l'heure du jour n'est pas un nombre", "hodina dne neni cislo",
+      "die Uhrzeit ist keine Zahl"}},
 };
 
 // The six main-menu buttons: their sections, labels and places (the same in every language:

@@ -103,7 +103,9 @@ grafika::grafika(const char* tryb) : na_ekranie(true) {
   install_timer();
   install_keyboard();
   install_mouse();
-  set_config_file("gm_pl.cfg");
+  // A pipe or folder in place of the texts is not opened: it would never finish reading.
+  if (czy_zwykly_plik("gm_pl.cfg")) set_config_file("gm_pl.cfg");
+  else set_config_data("", 0);
   register_png_file_type();
   uruchom_dzwiek();
   int glebia = desktop_color_depth();
@@ -166,7 +168,7 @@ bool grafika::wczytaj_pliki(char* blad) {
     BITMAP*& cel = this->*pliki[i].pole;
     if (cel) continue;
     std::string sciezka = znajdz_plik(pliki[i].sciezka);
-    cel = load_bitmap(sciezka.c_str(), nullptr);
+    cel = czy_zwykly_plik(sciezka.c_str()) ? load_bitmap(sciezka.c_str(), nullptr) : nullptr;
     if (cel && pliki[i].pole == &grafika::mapa_myszki && (cel->w < 40 || cel->h < 60)) {
       destroy_bitmap(cel);
       cel = nullptr;
@@ -178,7 +180,8 @@ bool grafika::wczytaj_pliki(char* blad) {
   }
   if (!czcionka) {
     std::string sciezka = znajdz_plik("Pliki_danych/Fonty/ex01.pcx");
-    czcionka = load_font(sciezka.c_str(), nullptr, nullptr);
+    czcionka = czy_zwykly_plik(sciezka.c_str()) ? load_font(sciezka.c_str(), nullptr, nullptr)
+                                                : nullptr;
     if (czcionka && !czy_pelna_czcionka(czcionka)) {
       destroy_font(czcionka);
       czcionka = nullptr;

@@ -71,18 +71,28 @@ mapa::mapa(grafika* g, const char* sciezka)
 mapa::~mapa() { delete[] pola; }
 
 bool mapa::wczytaj(const char* sciezka) {
-  plik = sciezka ? std::fopen(znajdz_plik(sciezka).c_str(), "rb") : nullptr;
+  plik = sciezka ? otworz_do_odczytu(znajdz_plik(sciezka).c_str()) : nullptr;
   if (!plik) {
     piszlog("Cannot open the map file, the map stays empty", 0);
     return false;
   }
   // A 0xFF byte ends the grid like the end of the file; bytes past 3600 do not fit.
   int i = 0;
+  int teren = 0;
   int c;
-  while (i < LICZBA_POL && (c = std::getc(plik)) != EOF && c != 0xFF) pola[i++] = (char)c;
+  while (i < LICZBA_POL && (c = std::getc(plik)) != EOF && c != 0xFF) {
+    pola[i++] = (char)c;
+    if (kolor_minimapy(c) >= 0) ++teren;  // one of the eight terrain characters
+  }
   std::fclose(plik);
   plik = nullptr;
   if (i < LICZBA_POL) piszlog("Map file shorter than 3600 fields, fields read", i);
+  // A stray byte (a line break left by an editor) is a plain field, but a file that is
+  // empty or mostly not terrain is no map at all.
+  if (i == 0 || 2 * teren < i) {
+    piszlog("Not a map file: terrain fields among the fields read", teren);
+    return false;
+  }
   return true;
 }
 

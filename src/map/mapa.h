@@ -16,7 +16,8 @@ int koszt_terenu(int znak);
 class mapa {
  public:
   // Reads the .map file (at most 3600 bytes, a 0xFF byte ends it; a short file leaves the
-  // rest 0). A missing file leaves an all-0 grid; czy_wczytana() then answers false.
+  // rest 0). czy_wczytana() answers false for a missing file, anything but a regular file,
+  // and a file that holds no fields or mostly bytes that are not terrain.
   mapa(grafika* g, const char* plik);
   ~mapa();
   mapa(const mapa&) = delete;

@@ -422,7 +422,7 @@ void menu::wybierz_jezyk_przyciskiem(int k) {
 void menu::miniatura(const char* plik_mapy, int x, int y, int skala) {
   const int BOK = 60;
   if (!plik_mapy || skala <= 0) return;
-  std::FILE* f = std::fopen(znajdz_plik(plik_mapy).c_str(), "rb");
+  std::FILE* f = otworz_do_odczytu(znajdz_plik(plik_mapy).c_str());
   if (!f) return;  // no thumbnail for a map that is not there
   unsigned char pola[BOK * BOK] = {};
   std::size_t ile = std::fread(pola, 1, sizeof pola, f);

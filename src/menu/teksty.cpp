@@ -114,7 +114,8 @@ const char* uzyj_jezyka(const char* slowo, bool po_wyborze) {
                   DOMYSLNY_PLIK);
     piszlog(linia, 0);
   }
-  set_config_file(DOMYSLNY_PLIK);
+  if (czy_zwykly_plik(DOMYSLNY_PLIK)) set_config_file(DOMYSLNY_PLIK);
+  else set_config_data("", 0);  // a pipe in its place would never finish reading
   return JEZYKI[1].etykieta;
 }
 

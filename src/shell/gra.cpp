@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "globalne.h"
 #include "grafika.h"
 #include "menu.h"
 #include "plik_gry.h"
@@ -40,6 +41,8 @@ bool gra::wczytaj_wybrana_gre(menu& m, stan_gry& stan) {
   if (!plik) plik = m.wczytana_mapa();
   char blad[256] = "";
   if (plik && wczytaj_gre(plik, stan, blad)) return true;
-  m.pokaz_komunikat(blad[0] ? blad : tekst("errnochoice"));
+  const char* opis = blad[0] ? blad : tekst("errnochoice");
+  piszlog(opis, m.wczytana_gra());
+  m.pokaz_komunikat(opis);
   return false;
 }

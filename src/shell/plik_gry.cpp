@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "armia.h"
 #include "globalne.h"
 #include "jednostka.h"
@@ -171,6 +173,14 @@ void zbuduj(const tresc_gry& t, stan_gry& s, mapa* m) {
   godzina = t.godzina;
 }
 
+// The text key of why the map a game file names was refused: it is something other than a
+// file, or it is missing, empty or not a map.
+const char* powod_mapy(const std::string& nazwa) {
+  const std::string sciezka = znajdz_plik(nazwa.c_str());
+  const bool jest = access(sciezka.c_str(), F_OK) == 0;
+  return jest && !czy_zwykly_plik(sciezka.c_str()) ? "filenotregular" : "mapunreadable";
+}
+
 bool zapisz_tresc(std::FILE* f, const stan_gry& s) {
   const gracz& g1 = s.gracze[1];
   const gracz& g2 = s.gracze[2];
@@ -195,9 +205,10 @@ bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
     ustaw_blad(blad, plik, "errnochoice");
     return false;
   }
-  std::FILE* f = std::fopen(plik, "r");
+  std::FILE* f = otworz_do_odczytu(plik);
   if (!f) {
-    ustaw_blad(blad, plik, "erropen");
+    const bool nie_plik = errno == EISDIR || errno == EINVAL;
+    ustaw_blad(blad, plik, nie_plik ? "filenotregular" : "erropen");
     return false;
   }
   tresc_gry t;
@@ -212,7 +223,7 @@ bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
   mapa* m = new mapa(stan.ekran, t.mapa.c_str());
   if (!m->czy_wczytana()) {
     delete m;
-    ustaw_blad(blad, plik, "errmap");
+    ustaw_blad(blad, t.mapa.c_str(), powod_mapy(t.mapa));
     return false;
   }
   zbuduj(t, stan, m);

@@ -16,7 +16,7 @@ int dzwiek::otworz(const char* nazwa) {
   zamknij();
   if (!nazwa) return -1;
   std::string sciezka = znajdz_plik(nazwa);
-  plik = pack_fopen(sciezka.c_str(), "r");
+  plik = czy_zwykly_plik(sciezka.c_str()) ? pack_fopen(sciezka.c_str(), "r") : nullptr;
   if (plik) {
     unsigned char blok[BLOK];
     long ile = pack_fread(blok, BLOK, plik);

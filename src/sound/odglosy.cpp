@@ -10,7 +10,7 @@
 odglosy::odglosy(const char* nazwa) {
   tytul = nazwa;
   std::string sciezka = znajdz_plik(nazwa);
-  probka = nazwa ? load_wav(sciezka.c_str()) : nullptr;
+  probka = czy_zwykly_plik(sciezka.c_str()) ? load_wav(sciezka.c_str()) : nullptr;
   if (!probka && nazwa) piszlog(const_cast<char*>(nazwa), -1);
 }
 

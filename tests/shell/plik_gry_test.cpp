@@ -127,6 +127,37 @@ TEST(plik_gry, zapis_ma_dokladne_bajty_i_wraca_ten_sam) {
   EXPECT_EQ(wczytaj_plik(slot).find(" 900 "), std::string::npos);
 }
 
+// A pipe or folder in place of a game file or its map is refused at once, never waited on;
+// a map that is empty or not terrain is refused like a missing one, naming the map.
+TEST(plik_gry, pliki_nie_do_odczytu_i_mapy_bez_terenu) {
+  folder_gry f;
+  char blad[256];
+  alarm(10);  // a reader stuck on a pipe fails the test instead of hanging it
+  ASSERT_EQ(mkfifo((f.k + "/rura").c_str(), 0644), 0);
+  EXPECT_FALSE(wczytaj_gre((f.k + "/rura").c_str(), f.stan, blad));
+  EXPECT_FALSE(wczytaj_gre(f.k.c_str(), f.stan, blad));
+  EXPECT_NE(std::string(blad).find(f.k), std::string::npos);
+
+  std::string smieci(3000, 0);
+  std::srand(7);
+  for (char& c : smieci) c = (char)(std::rand() % 255);  // no 0xFF: all of it is read
+  const std::string mapy[] = {"/brak.map", "/pusta.map", "/ff.map", "/smieci.map", "/rura",
+                              "/folder"};
+  zapisz_plik(f.k + "/pusta.map", "");
+  zapisz_plik(f.k + "/ff.map", "\xff" + std::string(3599, '1'));
+  zapisz_plik(f.k + "/smieci.map", smieci);
+  mkdir((f.k + "/folder").c_str(), 0755);
+  godzina = 3.0f;
+  for (const std::string& m : mapy) {
+    blad[0] = 0;
+    EXPECT_FALSE(f.wczytaj(f.k + m + " 1 1 1 1 0 0 0 0 0 0 0 0 " + f.zamki + "E", blad)) << m;
+    EXPECT_EQ(std::string(blad).rfind(f.k + m + ": ", 0), 0u) << blad;
+    EXPECT_EQ(f.stan.armia_glowna, nullptr);
+    EXPECT_EQ(godzina, 3.0f);
+  }
+  alarm(0);
+}
+
 // Each writer of the game in a child whose files may not grow past 64 bytes, as on a full
 // disk: the write fails, the old file stays whole and no temporary file is left beside it.
 TEST(plik_gry, pisarze_przy_pelnym_dysku_zostawiaja_stary_plik) {

@@ -1,6 +1,7 @@
 # Each data file in turn removed, then replaced with garbage: the game either runs without it
 # or stops with a message naming it; it never crashes and changes no other file. Then a
-# language file cut short and a config.cfg that cannot be written.
+# language file cut short, a config.cfg that cannot be written, and pipes and folders in
+# place of game files.
 set -u
 GRA=$1
 ZRODLA=$2
@@ -94,5 +95,38 @@ rozne "$KATALOG/przed.png" "$KATALOG/po.png" 400x16+130+745 ||
 zakoncz_gre
 rm -rf "$KATALOG"
 trap - EXIT
+
+# Something other than a file where a map or saved game should be: the game refuses it at
+# once with a message naming the file (written to log.txt as well), never hangs on it, and
+# after the message the main menu still works: its exit button ends the game.
+WX=$(wartosc_cfg "$ZRODLA/gm_en.cfg" button_wyjscie x)
+WY=$(wartosc_cfg "$ZRODLA/gm_en.cfg" button_wyjscie y)
+GX=$(wartosc_cfg "$ZRODLA/gm_en.cfg" button_wczytajgre x)
+GY=$(wartosc_cfg "$ZRODLA/gm_en.cfg" button_wczytajgre y)
+odmowa() {
+  local opis=$1 nazwa=$2 slot=$3
+  if ! uruchom_gre; then blad "$opis: no window"; return; fi
+  if [ "$slot" = 0 ]; then
+    kliknij $((NX + 50)) $((NY + 10))
+  else
+    kliknij $((GX + 50)) $((GY + 10))
+    kliknij $((678 + 50)) $((320 + 30 * (slot - 1) + 10))
+  fi
+  sleep 1
+  grep -q "$nazwa: " "$KATALOG/log.txt" 2>/dev/null || blad "$opis: no message naming $nazwa"
+  kliknij $((320 + 130 + 50)) $((216 + 125 + 10))  # acknowledge
+  kliknij $((WX + 50)) $((WY + 10))
+  [ "$(czekaj_na_koniec 5)" = 255 ] || blad "$opis: no working menu after the message"
+  zakoncz_gre
+  rm -rf "$KATALOG"
+  trap - EXIT
+}
+MAPA=Pliki_danych/Mapy/map1.map
+przygotuj_katalog; rm "$KATALOG/$MAPA"; mkfifo "$KATALOG/$MAPA"
+odmowa "a pipe as map 1" "$MAPA" 0
+przygotuj_katalog; rm "$KATALOG/$MAPA"; mkdir "$KATALOG/$MAPA"
+odmowa "a folder as map 1" "$MAPA" 0
+przygotuj_katalog; mkfifo "$KATALOG/Zapisane_gry/1.sav"
+odmowa "a pipe as saved game 1" Zapisane_gry/1.sav 1
 [ "$porazki" -eq 0 ] || { echo "$porazki failures"; exit 1; }
 echo PASS
