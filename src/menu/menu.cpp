@@ -222,8 +222,9 @@ void menu::zrob_przyciski() {
   for (int i = 0; i < 6; ++i) {
     const char* sekcja = SEKCJE_GLOWNE[i];
     const char* napis = tekst_z(sekcja, "napis");
-    int y = liczba_z(sekcja, "y");
-    int x = liczba_z(sekcja, "x");
+    // Whatever the file says, the button stays whole on the screen.
+    int y = liczba_z(sekcja, "y", 0, 768 - przycisk::WYSOKOSC);
+    int x = liczba_z(sekcja, "x", 0, 1024 - przycisk::SZEROKOSC);
     przyciski[p_nowa_gra + i] = new przycisk(ekran, x, y, napis);
   }
   opisz_zapisy();

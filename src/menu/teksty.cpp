@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -133,8 +134,10 @@ const char* tekst_z(const char* sekcja, const char* klucz) {
   return t ? t : "";
 }
 
-int liczba_z(const char* sekcja, const char* klucz) {
-  return klucz ? get_config_int(sekcja, klucz, 0) : 0;
+int liczba_z(const char* sekcja, const char* klucz, int od, int doo) {
+  // Read here rather than by the library, which wraps numbers past the int range.
+  const long long v = std::strtoll(tekst_z(sekcja, klucz), nullptr, 0);
+  return (int)(v < od ? od : (v > doo ? doo : v));
 }
 
 void formatuj(char* wynik, std::size_t rozmiar, const char* wzor, int liczba) {

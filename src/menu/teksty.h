@@ -8,8 +8,8 @@
 const char* tekst(const char* klucz);
 // A string of any section, or "" when missing.
 const char* tekst_z(const char* sekcja, const char* klucz);
-// An integer of any section, 0 when missing.
-int liczba_z(const char* sekcja, const char* klucz);
+// An integer of any section, 0 when missing or not a number, held within od..doo.
+int liczba_z(const char* sekcja, const char* klucz, int od, int doo);
 
 // Expands a text as a format with one number: "%d" becomes the number, "%%" a percent sign,
 // any other '%' stays as it stands. Writes at most rozmiar - 1 characters and a terminator.

@@ -1,6 +1,9 @@
 #include "plik_gry.h"
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -58,12 +61,45 @@ void ustaw_blad(char* blad, const char* plik, const char* klucz) {
   std::snprintf(blad, ROZMIAR_BLEDU, "%s: %s", plik ? plik : "?", *powod ? powod : klucz);
 }
 
-int przytnij(int v, int od, int doo) { return v < od ? od : (v > doo ? doo : v); }
+int przytnij(long long v, long long od, long long doo) {
+  return (int)(v < od ? od : (v > doo ? doo : v));
+}
+
+// One whole number as the game writes them: blanks, a sign and digits, up to the first other
+// character (a record's letter follows its last digit). A number too long for an int is held
+// at the nearest end of the int range, never wrapped.
+bool czytaj_liczbe(std::FILE* f, int& wynik) {
+  int c;
+  do c = std::fgetc(f); while (c != EOF && std::isspace(c));
+  const bool ujemna = c == '-';
+  if (c == '-' || c == '+') c = std::fgetc(f);
+  if (c == EOF || !std::isdigit(c)) return false;
+  long long v = 0;
+  for (; c != EOF && std::isdigit(c); c = std::fgetc(f))
+    if (v <= INT_MAX) v = v * 10 + (c - '0');
+  if (c != EOF) std::ungetc(c, f);
+  wynik = przytnij(ujemna ? -v : v, INT_MIN, INT_MAX);
+  return true;
+}
 
 bool czytaj_liczby(std::FILE* f, int* wartosci, int ile) {
   for (int i = 0; i < ile; i++)
-    if (std::fscanf(f, "%d", &wartosci[i]) != 1) return false;
+    if (!czytaj_liczbe(f, wartosci[i])) return false;
   return true;
+}
+
+// The hour of the day as one word. Not a number at all (nan, inf) is refused; any other
+// value is brought into the day, 0 to 23.5.
+enum class godzina_pliku { dobra, uszkodzona, nie_liczba };
+godzina_pliku czytaj_godzine(std::FILE* f, float& godzina) {
+  char slowo[64];
+  if (std::fscanf(f, "%63s", slowo) != 1) return godzina_pliku::uszkodzona;
+  char* koniec = nullptr;
+  const double h = std::strtod(slowo, &koniec);
+  if (koniec == slowo || *koniec) return godzina_pliku::uszkodzona;
+  if (!std::isfinite(h)) return godzina_pliku::nie_liczba;
+  godzina = (float)(h < 0 ? 0.0 : (h > 23.5 ? 23.5 : h));
+  return godzina_pliku::dobra;
 }
 
 // Header: map name, active player, hour, both golds and both sets of technology flags.
@@ -79,7 +115,13 @@ bool czytaj_naglowek(std::FILE* f, tresc_gry& t, const char* plik, char* blad) {
   }
   t.mapa = nazwa;
   int flagi[8];
-  if (std::fscanf(f, "%d %f %d %d", &t.aktywny, &t.godzina, &t.zloto[1], &t.zloto[2]) != 4 ||
+  const bool aktywny = czytaj_liczbe(f, t.aktywny);
+  const godzina_pliku h = aktywny ? czytaj_godzine(f, t.godzina) : godzina_pliku::uszkodzona;
+  if (h == godzina_pliku::nie_liczba) {
+    ustaw_blad(blad, plik, "hournotnumber");
+    return false;
+  }
+  if (h != godzina_pliku::dobra || !czytaj_liczby(f, t.zloto + 1, 2) ||
       !czytaj_liczby(f, flagi, 8)) {
     ustaw_blad(blad, plik, "errheader");
     return false;
@@ -93,6 +135,20 @@ bool czytaj_naglowek(std::FILE* f, tresc_gry& t, const char* plik, char* blad) {
     t.technologie[2][i] = flagi[4 + i];
   }
   return true;
+}
+
+// Values the game could not hold or would divide by zero with: the full hit points are at
+// least 1, and level indexes a table. The 16-bit fields are held in range by their setters.
+void przytnij_pola(int* pola) {
+  struct zakres {
+    int pole, od, doo;
+  };
+  static const zakres zakresy[] = {
+      {3, -MAKS_CECHY, MAKS_CECHY}, {4, 1, MAKS_CECHY},           {5, 0, MAKS_PUNKTOW_RUCHU},
+      {6, -MAKS_CECHY, MAKS_CECHY}, {7, -MAKS_CECHY, MAKS_CECHY}, {8, -MAKS_CECHY, MAKS_CECHY},
+      {10, 1, MAKS_POZIOM},
+  };
+  for (const zakres& z : zakresy) pola[z.pole] = przytnij(pola[z.pole], z.od, z.doo);
 }
 
 // Reads records up to E, the end or a short record; bad records are logged and dropped.
@@ -111,10 +167,7 @@ void czytaj_jednostki(std::FILE* f, tresc_gry& t) {
       piszlog("game file: unit record dropped, letter", znak);
       continue;
     }
-    // Values that would later divide by zero or index past a table.
-    if (z.pola[4] < 1) z.pola[4] = 1;
-    z.pola[5] = przytnij(z.pola[5], 0, MAKS_PUNKTOW_RUCHU);
-    z.pola[10] = przytnij(z.pola[10], 1, MAKS_POZIOM);
+    przytnij_pola(z.pola);
     t.jednostki.push_back(z);
   }
 }

@@ -8,9 +8,12 @@ class zdarzenia;
 class mapa_jednostek;
 
 // Bounds of values that may come from game files: movement points must fit the 16-bit reach
-// map, and level 11 is the highest one play can reach (levelling stops there).
+// map, and level 11 is the highest one play can reach (levelling stops there). Hit points,
+// attack, defence and agility stay within a million either way: far beyond anything play
+// reaches, and small enough that no sum or product the game forms from them leaves an int.
 const int MAKS_PUNKTOW_RUCHU = 32767;
 const int MAKS_POZIOM = 11;
+const int MAKS_CECHY = 1000000;
 
 // Width in pixels (0..43) of the health bar of a unit with zycie of d_zycie hit points.
 int szerokosc_paska_zycia(int zycie, int d_zycie);

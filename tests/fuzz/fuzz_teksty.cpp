@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
     p.napis(tekst(k));
   }
   formatuj(wynik, sizeof wynik, tekst_z("button_nowagra", "napis"), 0);
-  (void)liczba_z("button_nowagra", "x");
+  (void)liczba_z("button_nowagra", "x", 0, 916);
   // The same bytes as the settings file in the scratch folder: the language word is
   // compared, never trusted, and a missing language file falls back.
   static bool w_katalogu = false;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 
 #include "srodowisko.h"
 #include "teksty.h"
@@ -105,6 +106,14 @@ TEST_F(JezykTest, LanguageThatCannotBeSavedHoldsForTheRun) {
   rmdir("config.cfg");
   EXPECT_STREQ(zapisz_jezyk("ENGLISH", &zapisany), "LANG: English");
   EXPECT_TRUE(zapisany);
+}
+
+TEST_F(JezykTest, ButtonPositionsStayOnTheScreenWhateverTheFileSays) {
+  zapisz_plik("gm_xx.cfg", "[b]\nduzo = 4294967396\nmalo = -5\nslowo = abc\nzwykla = 320\n");
+  set_config_file("gm_xx.cfg");
+  const std::pair<const char*, int> przypadki[] = {
+      {"duzo", 916}, {"malo", 0}, {"slowo", 0}, {"zwykla", 320}, {"brak", 0}};
+  for (const auto& p : przypadki) EXPECT_EQ(liczba_z("b", p.first, 0, 916), p.second) << p.first;
 }
 
 TEST_F(JezykTest, ChoiceIsOnDiskBeforeTextsAreFetchedAgain) {

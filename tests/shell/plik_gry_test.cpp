@@ -6,9 +6,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "armia.h"
 #include "globalne.h"
@@ -92,6 +94,39 @@ TEST(plik_gry, odrzuca_zle_rekordy_i_przycina_wartosci) {
   EXPECT_TRUE(f.stan.gracze[1].sprawdz_technologie(2));
   EXPECT_FALSE(f.stan.gracze[2].sprawdz_technologie(2));
   EXPECT_EQ(f.stan.gracze[1].pobierz_zloto(), 900);
+}
+
+// Numbers past what the game holds are refused or held at a bound, never wrapped: an hour
+// that is no number is refused, others are brought into the day.
+TEST(plik_gry, liczby_spoza_zakresu_odrzucone_lub_przyciete) {
+  folder_gry f;
+  char blad[256];
+  const std::pair<const char*, float> godziny[] = {
+      {"nan", -1}, {"-inf", -1}, {"1e400", -1}, {"1e30", 23.5f}, {"99.5", 23.5f},
+      {"-0.5", 0.0f}, {"23.5", 23.5f}};
+  for (const auto& g : godziny) {
+    godzina = 3.0f;
+    const std::string tresc = f.mapa + " 1 " + g.first + " 9 9 0 0 0 0 0 0 0 0 " + f.zamki + "E";
+    EXPECT_EQ(f.wczytaj(tresc, blad), g.second >= 0) << g.first << ": " << blad;
+    EXPECT_EQ(godzina, g.second >= 0 ? g.second : 3.0f) << g.first;
+  }
+  ASSERT_TRUE(f.wczytaj(f.mapa + " 1 12 2147483648 -99999999999 0 0 0 0 0 0 0 0 " + f.zamki +
+                            "X 1 4294967301 7 10 10 1 1 1 1 0 1 0 0 0"  // x would wrap to 5
+                            "X 1 8 8 4294967296 2147483648 1 2147483647 -4294967296 1 0 1 "
+                            "99999 -99999 2147483648E",
+                        blad)) << blad;
+  EXPECT_EQ(f.stan.gracze[1].pobierz_zloto(), INT_MAX);
+  EXPECT_EQ(f.stan.gracze[2].pobierz_zloto(), INT_MIN);
+  EXPECT_EQ(f.stan.armia_glowna->liczba_wezlow(), 4);
+  jednostka* j = f.stan.armia_glowna->zwroc_ostatnia();
+  EXPECT_EQ(j->pobierz_x(), 8);
+  EXPECT_EQ(j->pobierz_punkty_zycia(), MAKS_CECHY);
+  EXPECT_EQ(j->pobierz_d_punkty_zycia(), MAKS_CECHY);
+  EXPECT_EQ(j->pobierz_atak(), MAKS_CECHY);
+  EXPECT_EQ(j->pobierz_obrona(), -MAKS_CECHY);
+  EXPECT_EQ(j->pobierz_doswiadczenie(), SHRT_MAX);
+  EXPECT_EQ(j->pobierz_exp(), SHRT_MIN);
+  EXPECT_EQ(j->pobierz_pieniadze(), SHRT_MAX);
 }
 
 TEST(plik_gry, zamek_zostaje_w_siatce) {

@@ -96,9 +96,10 @@ zakoncz_gre
 rm -rf "$KATALOG"
 trap - EXIT
 
-# Something other than a file where a map or saved game should be: the game refuses it at
-# once with a message naming the file (written to log.txt as well), never hangs on it, and
-# after the message the main menu still works: its exit button ends the game.
+# Something other than a file where a map or saved game should be, and a scenario whose hour
+# is no number: the game refuses it at once with a message naming the file (written to
+# log.txt as well), never hangs on it, and after the message the main menu still works: its
+# exit button ends the game.
 WX=$(wartosc_cfg "$ZRODLA/gm_en.cfg" button_wyjscie x)
 WY=$(wartosc_cfg "$ZRODLA/gm_en.cfg" button_wyjscie y)
 GX=$(wartosc_cfg "$ZRODLA/gm_en.cfg" button_wczytajgre x)
@@ -128,5 +129,8 @@ przygotuj_katalog; rm "$KATALOG/$MAPA"; mkdir "$KATALOG/$MAPA"
 odmowa "a folder as map 1" "$MAPA" 0
 przygotuj_katalog; mkfifo "$KATALOG/Zapisane_gry/1.sav"
 odmowa "a pipe as saved game 1" Zapisane_gry/1.sav 1
+SCENARIUSZ=Pliki_danych/Mapy/map1.sce
+przygotuj_katalog; sed -i '1s/^\([^ ]*\) \([^ ]*\) [^ ]*/\1 \2 nan/' "$KATALOG/$SCENARIUSZ"
+odmowa "an hour that is no number" "$SCENARIUSZ" 0
 [ "$porazki" -eq 0 ] || { echo "$porazki failures"; exit 1; }
 echo PASS
