@@ -84,7 +84,7 @@ xdotool mousemove --window "$OKNO" 900 600
 sleep 0.3
 zrzut "$KATALOG/przed.png"
 kliknij $((678 + 50)) $((410 + 10))   # options
-kliknij $((678 + 50)) $((380 + 10))   # language
+kliknij $((678 + 50)) $((410 + 10))   # language (under the strength button)
 kliknij $((678 + 50)) $((320 + 10))   # English
 zrzut "$KATALOG/komunikat.png"
 rozne "$KATALOG/przed.png" "$KATALOG/komunikat.png" 330x170+320+216 || blad "config.cfg folder: no message"
