@@ -137,7 +137,6 @@ void jednostka::cel_wiezy(int& bx, int& by) {
       jednostka* j = siatka ? siatka->pobierz_jednostke(px, py) : nullptr;
       if (!j) continue;
       const int strona = j->pobierz_gracz();
-      piszlog("gracz", strona);
       if (strona == nr_gracza || strona == 0 || j->pobierz_punkty_zycia() <= 0) continue;
       bx = px;
       by = py;

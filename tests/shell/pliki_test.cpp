@@ -1,4 +1,5 @@
-// Case-insensitive lookup of data paths and atomic writes that never damage the old file.
+// Case-insensitive lookup of data paths, atomic writes that never damage the old file, reads
+// of regular files only and a log of bounded size.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "globalne.h"
 #include "pliki.h"
 #include "srodowisko.h"
 
@@ -51,6 +53,30 @@ TEST(Pliki, TemporaryFilesOfAKilledWriteGoAtTheNextWrite) {
   ASSERT_TRUE(zapisz_atomowo((k + "/1.sav").c_str(), "gra", 3));
   // Only the leftovers of this target go; another slot's stays for its own next save.
   EXPECT_EQ(pliki_w(k), ".1.sav.notes .2.sav.Ab3xY9 1.sav ");
+}
+
+TEST(Pliki, LogStaysUnderAMegabyteKeepingItsNewestLines) {
+  alarm(10);
+  const std::string k = katalog_tymczasowy();
+  ASSERT_EQ(chdir(k.c_str()), 0);
+  std::string log;
+  for (int i = 0; log.size() < (1u << 20) - 20; ++i) log += "\nline " + std::to_string(i) + " --- 1";
+  ASSERT_TRUE(zapisz_plik("log.txt", log));
+  piszlog("nowa", 7);
+  const std::string po = wczytaj_plik("log.txt");
+  EXPECT_LT(po.size(), 1u << 20);
+  EXPECT_GT(po.size(), 400000u) << "the newest half stays";
+  EXPECT_EQ(po.rfind("\nline ", 0), 0u) << "cut at the start of a line";
+  const std::string nowa = "\nnowa --- 7";
+  ASSERT_EQ(po.substr(po.size() - nowa.size()), nowa);
+  const std::size_t stare = po.size() - nowa.size();
+  EXPECT_EQ(po.substr(0, stare), log.substr(log.size() - stare)) << "the old lines kept are the last";
+  // A pipe named log.txt is not written to, so nothing waits for a reader.
+  ASSERT_EQ(unlink("log.txt"), 0);
+  ASSERT_EQ(mkfifo("log.txt", 0644), 0);
+  piszlog("nowa", 8);
+  ASSERT_EQ(chdir(GRA_KATALOG_ZRODEL), 0);
+  alarm(0);
 }
 
 TEST(Pliki, OnlyRegularFilesAreOpenedAndNothingWaitsOnAPipe) {
