@@ -81,6 +81,8 @@ void jednostka::sterowanie() {
   if (!teren || !siatka || !wejscie) return;
   punkt f = teren->pole_pod_myszka();
   const bool komputer = ai != 0 && nr_gracza == ai;
+  // Counted before the destination is chosen: choosing may already take the point.
+  const int przed = punkty_ruchu;
   if (komputer) {
     if (doradca_komputera* d = doradca_strony(nr_gracza)) {
       oblicz_zasieg();
@@ -100,7 +102,6 @@ void jednostka::sterowanie() {
     }
     return;
   }
-  const int przed = punkty_ruchu;
   const bool dzialal = wykonaj_rozkaz(fx, fy, komputer);
   // An order of the computer that came to nothing still costs a point, so its turn ends.
   if (komputer && !dzialal && punkty_ruchu >= przed && punkty_ruchu > 0) punkty_ruchu--;

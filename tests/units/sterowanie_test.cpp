@@ -253,4 +253,26 @@ TEST(zdarzenie, kazdy_teren_z_oknem_i_liczba_losowan) {
   }
 }
 
+// A computer's order that neither moves nor fights costs one point, even when choosing the
+// destination already took it: boxed in by water, far from its target, the unit stays.
+TEST(rozkaz, komputer_bez_ruchu_i_walki_traci_jeden_punkt) {
+  przygotuj_allegro();
+  pole_bitwy b;
+  zdarzenia wejscie(&b.ekran);
+  std::unique_ptr<jednostka> j(utworz_jednostke(pole_smok, &b.ekran, b.teren.get(), &b.siatka,
+                                                &wejscie, 30, 30, ai));
+  b.siatka.wstaw_jednostke(j.get());
+  for (int s = 0; s < 6; s++) {
+    int nx, ny;
+    sasiad(30, 30, s, nx, ny);
+    b.maluj(nx, ny, nx, ny, '3');
+  }
+  j->zmien_cel(b.postaw(pole_mag, 40, 40, 3 - ai));
+  j->zmien_stan(1);
+  const int przed = j->pobierz_punkty_ruchu();
+  j->sterowanie();
+  EXPECT_EQ(j->pobierz_punkty_ruchu(), przed - 1);
+  EXPECT_EQ(b.siatka.pobierz_jednostke(30, 30), j.get());
+}
+
 }  // namespace
