@@ -150,6 +150,8 @@ void jednostka::zdarzenie_pola(int fx, int fy) {
   } else if (znak == '4') {
     if (wejscie) wejscie->wyswietl_okno(3);
     punkty_zycia -= std::rand() % 20;
+    // Burnt to death: off the grid like any fallen unit, or it would block the field.
+    if (punkty_zycia < 1 && siatka) siatka->zeruj_pole_jesli(fx, fy, this);
   }
 }
 

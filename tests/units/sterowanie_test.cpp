@@ -253,6 +253,31 @@ TEST(zdarzenie, kazdy_teren_z_oknem_i_liczba_losowan) {
   }
 }
 
+// Lava that burns a unit to death takes it off the grid like any fall: the field is free for
+// the next unit. One that survives the burn stays where it is.
+TEST(zdarzenie, smierc_na_lawie_zwalnia_pole) {
+  przygotuj_allegro();
+  pole_bitwy b;
+  zdarzenia wejscie(&b.ekran);
+  b.maluj(5, 5, 5, 5, '4');
+  unsigned ziarno = 1;
+  for (;; ++ziarno) {  // a seed whose event fires and burns at least one point
+    std::srand(ziarno);
+    if (std::rand() % 101 + 1 <= 10 && std::rand() % 20 >= 1) break;
+  }
+  for (int zycie : {1, 100}) {
+    std::unique_ptr<jednostka> j(utworz_jednostke(pole_zolnierz, &b.ekran, b.teren.get(),
+                                                  &b.siatka, &wejscie, 5, 5, 1));
+    b.siatka.wstaw_jednostke(j.get());
+    j->zmien_punkty_zycia(zycie);
+    std::srand(ziarno);
+    j->zdarzenie_pola(5, 5);
+    ASSERT_LT(j->pobierz_punkty_zycia(), zycie);
+    EXPECT_EQ(b.siatka.pobierz_jednostke(5, 5), zycie == 1 ? nullptr : j.get()) << zycie;
+    b.siatka.zeruj_pole(5, 5);
+  }
+}
+
 // A computer's order that neither moves nor fights costs one point, even when choosing the
 // destination already took it: boxed in by water, far from its target, the unit stays.
 TEST(rozkaz, komputer_bez_ruchu_i_walki_traci_jeden_punkt) {
