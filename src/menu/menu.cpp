@@ -198,7 +198,7 @@ void menu::otworz_menu() {
     if (j) przyciski[p_jezyk1 + k] = new przycisk(ekran, 678, 290 + 30 * k, j->nazwa_przycisku);
   }
   przyciski[p_jezyk] = new przycisk(ekran, 678, 410, "lang");
-  przyciski[p_jezyk]->napis(wybierz_jezyk(false));
+  przyciski[p_jezyk]->napis(wybierz_jezyk());
   std::strcpy(sciezka_mapy, PIERWSZA_MAPA);
   // A saved game chosen before was refused (the menu opens again only then): the menu
   // starts over as if no slot had been chosen, keeping the chosen map.

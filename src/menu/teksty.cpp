@@ -15,13 +15,13 @@
 namespace {
 
 const jezyk_gry JEZYKI[] = {
-    {"ENGLISH", "gm_en.cfg", "LANG: English", "LANG: English", "English"},
-    {"POLSKI", "gm_pl.cfg", "LANG: Polski", "LANG: Polski", "Polski"},
-    {"SPANISH", "gm_sp.cfg", "LANG: Spanish", "LANG: Spanish", "Spanish"},
-    {"ITALIAN", "gm_it.cfg", "LANG: Italian", "LANG: Italian", "Italian"},
-    {"FRENCH", "gm_fr.cfg", "LANG: French", "LANG: French", "French"},
-    {"CZECH", "gm_cz.cfg", "LANG: Czech", "LANG: Czech", "Czech"},
-    {"GERMAN", "gm_ge.cfg", "LANG: Germany", "LANG: German", "German"},
+    {"ENGLISH", "gm_en.cfg", "LANG: English", "English"},
+    {"POLSKI", "gm_pl.cfg", "LANG: Polski", "Polski"},
+    {"SPANISH", "gm_sp.cfg", "LANG: Spanish", "Spanish"},
+    {"ITALIAN", "gm_it.cfg", "LANG: Italian", "Italian"},
+    {"FRENCH", "gm_fr.cfg", "LANG: French", "French"},
+    {"CZECH", "gm_cz.cfg", "LANG: Czech", "Czech"},
+    {"GERMAN", "gm_ge.cfg", "LANG: German", "German"},
 };
 const int LICZBA_JEZYKOW = int(sizeof JEZYKI / sizeof JEZYKI[0]);
 const char* const DOMYSLNY_PLIK = "gm_pl.cfg";
@@ -101,11 +101,11 @@ const jezyk_gry* znajdz_jezyk(const char* slowo) {
 
 // Makes the language of the word active and returns its button label. When its file is
 // missing or damaged the Polish texts in force from start-up stay, and log.txt says why.
-const char* uzyj_jezyka(const char* slowo, bool po_wyborze) {
+const char* uzyj_jezyka(const char* slowo) {
   const jezyk_gry* j = znajdz_jezyk(slowo);
   if (j && czy_zwykly_plik(j->plik)) {
     set_config_file(j->plik);
-    if (czy_pelny_jezyk()) return po_wyborze ? j->etykieta_po_wyborze : j->etykieta;
+    if (czy_pelny_jezyk()) return j->etykieta;
   }
   if (j) {
     char linia[160];
@@ -167,7 +167,7 @@ const jezyk_gry* jezyki(int& liczba) {
   return JEZYKI;
 }
 
-const char* wybierz_jezyk(bool po_wyborze) {
+const char* wybierz_jezyk() {
   std::string ustawienia = znajdz_plik("config.cfg");
   // Something else in its place (a folder, a pipe) is read as no settings at all.
   std::string slowo;
@@ -176,7 +176,7 @@ const char* wybierz_jezyk(bool po_wyborze) {
     const char* s = get_config_string("General", "language", nullptr);
     if (s) slowo = s;
   }
-  return uzyj_jezyka(slowo.c_str(), po_wyborze);
+  return uzyj_jezyka(slowo.c_str());
 }
 
 bool zapisz_slowo_jezyka(const char* slowo) {
@@ -190,7 +190,7 @@ const char* zapisz_jezyk(const char* slowo, bool* zapisany) {
   // On disk before any text is fetched again, so the choice survives a crash.
   bool dobrze = zapisz_slowo_jezyka(slowo);
   if (zapisany) *zapisany = dobrze;
-  if (dobrze) return wybierz_jezyk(true);
+  if (dobrze) return wybierz_jezyk();
   piszlog("config.cfg cannot be written: the language chosen holds for this run only", 0);
-  return uzyj_jezyka(slowo, true);
+  return uzyj_jezyka(slowo);
 }

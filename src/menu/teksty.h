@@ -16,12 +16,11 @@ int liczba_z(const char* sekcja, const char* klucz, int od, int doo);
 void formatuj(char* wynik, std::size_t rozmiar, const char* wzor, int liczba);
 
 // The seven languages: the word stored in config.cfg, the language file and the label of
-// the language button (the German label differs at start and after a choice).
+// the language button (the same at start and after a choice).
 struct jezyk_gry {
   const char* slowo;
   const char* plik;
   const char* etykieta;
-  const char* etykieta_po_wyborze;
   const char* nazwa_przycisku;  // the label of its button on the language screen
 };
 const jezyk_gry* jezyki(int& liczba);
@@ -30,10 +29,9 @@ const jezyk_gry* jezyki(int& liczba);
 extern const char* const SEKCJE_PRZYCISKOW_MENU[6];
 
 // Makes config.cfg active, reads General/language and activates that language file. Returns
-// the language button label for it (po_wyborze: the label used after a choice in the menu);
-// on a missing or unknown word, or a language file that is missing or lacks the menu's
+// the language button label for it; on a missing or unknown word, or a language file that is missing or lacks the menu's
 // buttons or its texts, keeps gm_pl.cfg active and returns the Polish label.
-const char* wybierz_jezyk(bool po_wyborze);
+const char* wybierz_jezyk();
 // Sets General/language in config.cfg through the safe writer, keeping its other lines;
 // false when the file could not be written (the old one is then untouched).
 bool zapisz_slowo_jezyka(const char* slowo);

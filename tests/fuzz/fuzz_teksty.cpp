@@ -33,6 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
   static bool w_katalogu = false;
   if (!w_katalogu) w_katalogu = chdir(plik.substr(0, plik.rfind('/')).c_str()) == 0;
   zapisz_wejscie(dane, rozmiar, "config.cfg");
-  if (w_katalogu) (void)wybierz_jezyk(false);
+  if (w_katalogu) (void)wybierz_jezyk();
   return 0;
 }

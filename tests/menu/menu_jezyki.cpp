@@ -12,10 +12,11 @@ bool zawiera(const std::string& tekst, const std::string& fraza) {
   return tekst.find(fraza) != std::string::npos;
 }
 
+// The language button names the language the same way at start and after a choice.
 TEST_F(MenuTest, NiemieckiNaStarcieIPoWyborze) {
   jezyk_startowy("GERMAN");
   m.otworz_menu();
-  EXPECT_EQ(napis(menu::p_jezyk), "LANG: Germany");
+  EXPECT_EQ(napis(menu::p_jezyk), "LANG: German");
   EXPECT_EQ(napis(menu::p_nowa_gra), "Neues Spiel");
   kliknij(menu::p_opcje);
   kliknij(menu::p_jezyk);

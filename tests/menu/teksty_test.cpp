@@ -56,22 +56,21 @@ class JezykTest : public ::testing::Test {
   std::string stary, katalog;
 };
 
-TEST_F(JezykTest, GermanShowsItsTwoLabelsAndChoosesItsFile) {
+TEST_F(JezykTest, GermanChoosesItsFile) {
   zapisz_plik("config.cfg", "[General]\nlanguage = GERMAN\n");
-  EXPECT_STREQ(wybierz_jezyk(false), "LANG: Germany");
+  EXPECT_STREQ(wybierz_jezyk(), "LANG: German");
   EXPECT_STREQ(tekst("ok"), "Gut");
-  EXPECT_STREQ(wybierz_jezyk(true), "LANG: German");
   EXPECT_STREQ(tekst("missing key"), "");
   EXPECT_STREQ(tekst(nullptr), "");
 }
 
 TEST_F(JezykTest, UnknownMissingOrLowerCaseFallBackToPolish) {
-  EXPECT_STREQ(wybierz_jezyk(false), "LANG: Polski");  // no config.cfg
+  EXPECT_STREQ(wybierz_jezyk(), "LANG: Polski");  // no config.cfg
   EXPECT_STREQ(tekst("ok"), "Dobrze");
   zapisz_plik("config.cfg", "[General]\nlanguage = english\n");
-  EXPECT_STREQ(wybierz_jezyk(false), "LANG: Polski");
+  EXPECT_STREQ(wybierz_jezyk(), "LANG: Polski");
   zapisz_plik("config.cfg", "[General]\nlanguage = FRENCH\n");  // no gm_fr.cfg here
-  EXPECT_STREQ(wybierz_jezyk(false), "LANG: Polski");
+  EXPECT_STREQ(wybierz_jezyk(), "LANG: Polski");
   EXPECT_STREQ(tekst("ok"), "Dobrze");
 }
 
@@ -89,7 +88,7 @@ TEST_F(JezykTest, DamagedLanguageFileFallsBackToPolishAndSaysSoInTheLog) {
   for (const std::string& tresc : uszkodzone) {
     zapisz_plik("gm_en.cfg", tresc);
     unlink("log.txt");
-    EXPECT_STREQ(wybierz_jezyk(false), "LANG: Polski") << tresc;
+    EXPECT_STREQ(wybierz_jezyk(), "LANG: Polski") << tresc;
     EXPECT_STREQ(tekst("ok"), "Dobrze");
     EXPECT_NE(wczytaj_plik("log.txt").find("gm_en.cfg"), std::string::npos) << tresc;
   }
@@ -120,7 +119,7 @@ TEST_F(JezykTest, ChoiceIsOnDiskBeforeTextsAreFetchedAgain) {
   // The player's own lines stay; a "language" key of another section is not the setting.
   const std::string reszta = "[Other]\nlanguage = CZECH\n# mine\n";
   zapisz_plik("config.cfg", "[general]\nlanguage = POLSKI\n" + reszta);
-  wybierz_jezyk(false);
+  wybierz_jezyk();
   EXPECT_STREQ(zapisz_jezyk("ENGLISH"), "LANG: English");
   EXPECT_EQ(wczytaj_plik("config.cfg"), "[general]\nlanguage = ENGLISH\n" + reszta);
   EXPECT_STREQ(tekst("ok"), "Fine");
