@@ -96,8 +96,8 @@ zakoncz_gre
 rm -rf "$KATALOG"
 trap - EXIT
 
-# Something other than a file where a map or saved game should be, and a scenario whose hour
-# is no number: the game refuses it at once with a message naming the file (written to
+# Something other than a file where a map or saved game should be, and a scenario or saved
+# game whose hour is no number: the game refuses it at once with a message naming the file (written to
 # log.txt as well), never hangs on it, and after the message the main menu still works: its
 # exit button ends the game.
 WX=$(wartosc_cfg "$ZRODLA/gm_en.cfg" button_wyjscie x)
@@ -132,5 +132,8 @@ odmowa "a pipe as saved game 1" Zapisane_gry/1.sav 1
 SCENARIUSZ=Pliki_danych/Mapy/map1.sce
 przygotuj_katalog; sed -i '1s/^\([^ ]*\) \([^ ]*\) [^ ]*/\1 \2 nan/' "$KATALOG/$SCENARIUSZ"
 odmowa "an hour that is no number" "$SCENARIUSZ" 0
+przygotuj_katalog
+sed '1s/^\([^ ]*\) \([^ ]*\) [^ ]*/\1 \2 nan/' "$KATALOG/$SCENARIUSZ" >"$KATALOG/Zapisane_gry/1.sav"
+odmowa "a saved game whose hour is no number" Zapisane_gry/1.sav 1
 [ "$porazki" -eq 0 ] || { echo "$porazki failures"; exit 1; }
 echo PASS
