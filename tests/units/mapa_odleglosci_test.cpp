@@ -10,7 +10,8 @@ namespace {
 // The distance map against the game's own reach map on mixed terrain with buildings in the
 // way. A path costs the fields it enters, so the way from f to t costs what the way from t to
 // f costs, less f's own cost, plus t's.
-TEST(mapa_odleglosci, zgadza_sie_z_zasiegiem_jednostki) {
+// A unit with few points reaches exactly the fields whose way it can pay.
+TEST(MapaOdleglosci, ZgadzaSieZZasiegiemJednostki) {
   pole_bitwy p;
   std::srand(31);
   const char znaki[] = "1111222456783";
@@ -24,6 +25,9 @@ TEST(mapa_odleglosci, zgadza_sie_z_zasiegiem_jednostki) {
   jednostka* pomiar = p.utworz(pole_robotnik_1, 30, 30, 1);
   pomiar->zmien_punkty_ruchu(30000);
   pomiar->oblicz_zasieg();
+  jednostka* krotki = p.utworz(pole_robotnik_1, 30, 30, 1);
+  krotki->zmien_punkty_ruchu(7);
+  krotki->oblicz_zasieg();
   mapa_odleglosci m;
   m.oblicz(*p.teren, &p.siatka, {30 * ROZMIAR_MAPY + 30});
 
@@ -36,8 +40,14 @@ TEST(mapa_odleglosci, zgadza_sie_z_zasiegiem_jednostki) {
       if (w > 0) {
         const int oczekiwana = z_celu - w - koszt_terenu(p.teren->jakie_pole(x, y)) + koszt_celu;
         ASSERT_EQ(m.odleglosc(x, y), (x == 30 && y == 30) ? 0 : oczekiwana) << x << "," << y;
+        // With 7 points the unit keeps what the way leaves, and no field is a way too far.
+        const int droga = z_celu - w;
+        ASSERT_EQ(krotki->wartosc_przejscia(x, y), droga <= 7 ? 8 - droga : 0) << x << "," << y;
         ++porownane;
-      } else if (!zajete && p.teren->jakie_pole(x, y) != '3') {
+      } else {
+        ASSERT_EQ(krotki->wartosc_przejscia(x, y), 0);
+      }
+      if (w == 0 && !zajete && p.teren->jakie_pole(x, y) != '3') {
         EXPECT_EQ(m.odleglosc(x, y), mapa_odleglosci::NIEOSIAGALNE) << x << "," << y;
       }
     }
@@ -47,7 +57,7 @@ TEST(mapa_odleglosci, zgadza_sie_z_zasiegiem_jednostki) {
   EXPECT_LT(m.odleglosc(30, 28), mapa_odleglosci::NIEOSIAGALNE);
 }
 
-TEST(mapa_odleglosci, kroki_miedzy_polami_rzedow_przesunietych) {
+TEST(MapaOdleglosci, KrokiMiedzyPolamiRzedowPrzesunietych) {
   // Each of the six neighbours is one step away, on even and odd rows alike.
   for (int y : {10, 11})
     for (int s = 0; s < 6; ++s) {

@@ -24,7 +24,7 @@ std::vector<double> rozklad_ciosu(float atak, float obrona) {
   return ile;
 }
 
-TEST(ocena_walki, zgadza_sie_z_kazdym_losowaniem_ciosu) {
+TEST(OcenaWalki, ZgadzaSieZKazdymLosowaniemCiosu) {
   // Even and fractional values, a defence that always blocks, one that blocks without a
   // divisor, and attacks too weak to hurt.
   const struct {

@@ -3,11 +3,11 @@
 #include <allegro.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "globalne.h"
 #include "pomoc_jednostek.h"
-#include "teksty.h"
 
 namespace {
 
@@ -37,45 +37,56 @@ class RysowanieJednostek : public ::testing::Test {
   pole_bitwy p;
 };
 
-TEST_F(RysowanieJednostek, MartwaLubNiczyjaNieRysujeSie) {
-  jednostka* martwa = p.postaw(pole_trol, 3, 3, 1);
-  martwa->zmien_punkty_zycia(0);
-  martwa->rysuj();
-  jednostka* niczyja = p.postaw(pole_trol, 4, 4, 0);
-  niczyja->zmien_stan(1);
-  niczyja->rysuj();
-  EXPECT_TRUE(p.ekran.wywolania.empty());
+// Dead and nobody's units are not drawn; a finished unit is greyed, except a side's own
+// buildings; the tall buildings carry their flag higher. Row 6 is even: box (189, 182).
+TEST_F(RysowanieJednostek, NakladkaIFlagaWedlugRodzajuIStanu) {
+  const struct {
+    nazwa_pola rodzaj;
+    int gracz, stan, zycie;
+    int wywolan, nakladek, flaga_y;
+  } przypadki[] = {
+      {pole_trol, 1, 0, 0, 0, 0, 0},           {pole_trol, 0, 1, 100, 0, 0, 0},
+      {pole_smok, 2, 0, 100, 2, 0, 185},       {pole_smok, 2, 2, 100, 3, 1, 185},
+      {pole_robotnik_1, 1, 2, 50, 3, 1, 185},  {pole_zamek_gracz_1, 1, 2, 600, 2, 0, 155},
+      {pole_wieza_1, 1, 2, 150, 2, 0, 150},    {pole_wieza_1, 2, 2, 150, 3, 1, 150},
+      {pole_miasto_2, 2, 2, 100, 2, 0, 150},
+  };
+  for (const auto& c : przypadki) {
+    p.ekran.wyczysc();
+    jednostka* j = p.postaw(c.rodzaj, 5, 6, c.gracz);
+    j->zmien_stan(c.stan);
+    j->zmien_punkty_zycia(c.zycie);
+    j->rysuj();
+    const std::string gdzie = std::to_string(c.rodzaj) + " of " + std::to_string(c.gracz);
+    EXPECT_EQ((int)p.ekran.wywolania.size(), c.wywolan) << gdzie;
+    EXPECT_EQ(pola(pole_nieaktywna), c.nakladek) << gdzie;
+    const auto flagi = bitmapy(c.gracz == 1 ? b_flaga_1 : b_flaga_2);
+    if (c.wywolan > 0) {
+      ASSERT_EQ(flagi.size(), 1u) << gdzie;
+      EXPECT_EQ(std::make_tuple(flagi[0].b, flagi[0].c), std::make_tuple(189, c.flaga_y)) << gdzie;
+    }
+    p.siatka.zeruj_pole(5, 6);
+  }
 }
 
-TEST_F(RysowanieJednostek, WybranaZZasiegiemFlagaIPaskiem) {
+TEST_F(RysowanieJednostek, WybranaZZasiegiemIPaskiemZycia) {
   jednostka* j = p.postaw(pole_rycerz, 3, 3, 2);
   j->zmien_punkty_zycia(100);
   j->zmien_stan(1);
   j->rysuj();
   const auto& w = p.ekran.wywolania;
   ASSERT_GE(w.size(), 4u);
-  for (int i = 0; i < 3; i++) {  // the own field gets a triple highlight first
-    EXPECT_EQ(w[i].co, "pole");
-    EXPECT_EQ(w[i].a, pole_wskaznik);
-    EXPECT_EQ(w[i].b, 3);
-    EXPECT_EQ(w[i].c, 3);
-  }
+  for (int i = 0; i < 3; i++)  // the own field gets a triple highlight first
+    EXPECT_EQ(std::make_tuple(w[i].co, w[i].a, w[i].b, w[i].c),
+              std::make_tuple(std::string("pole"), (int)pole_wskaznik, 3, 3));
   int zasieg = 0;
   for (int k = 0; k < LICZBA_POL; k++) zasieg += j->pobierz_mape_przejsc()[k] > 0;
   EXPECT_EQ(pola(pole_wskaznik), 3 + zasieg - 1);
-  EXPECT_EQ(pola(pole_rycerz), 1);
-  EXPECT_EQ(pola(pole_nieaktywna), 0);
-  // Row 3 is odd: box at (40*3 + 20 - 11, 30*3 + 2) = (129, 92).
-  ASSERT_EQ(bitmapy(b_flaga_2).size(), 1u);
-  EXPECT_EQ(bitmapy(b_flaga_2)[0].b, 129);
-  EXPECT_EQ(bitmapy(b_flaga_2)[0].c, 95);
+  // Row 3 is odd: box at (40*3 + 20 - 11, 30*3 + 2) = (129, 92); the bar sits 2 up and left.
   ASSERT_EQ(bitmapy(b_pasek_tlo).size(), 1u);
-  EXPECT_EQ(bitmapy(b_pasek_tlo)[0].b, 127);
-  EXPECT_EQ(bitmapy(b_pasek_tlo)[0].c, 90);
-  EXPECT_EQ(bitmapy(b_pasek_tlo)[0].d, 43);
-  ASSERT_EQ(bitmapy(b_pasek_zycia).size(), 1u);
-  EXPECT_EQ(bitmapy(b_pasek_zycia)[0].d, 21);
-  EXPECT_EQ(bitmapy(b_pasek_zycia)[0].e, 5);
+  const auto tlo = bitmapy(b_pasek_tlo)[0], pasek = bitmapy(b_pasek_zycia)[0];
+  EXPECT_EQ(std::make_tuple(tlo.b, tlo.c, tlo.d), std::make_tuple(127, 90, 43));
+  EXPECT_EQ(std::make_tuple(pasek.b, pasek.c, pasek.d, pasek.e), std::make_tuple(127, 90, 21, 5));
 }
 
 TEST_F(RysowanieJednostek, SzerokoscPaska) {
@@ -87,136 +98,84 @@ TEST_F(RysowanieJednostek, SzerokoscPaska) {
 
 TEST_F(RysowanieJednostek, PasekPodWskaznikiemTylkoWewnatrzPola) {
   jednostka* j = p.postaw(pole_zamek_gracz_1, 2, 2, 1);  // box (69, 62), offset -30
-  const int wewnatrz[][2] = {{70, 63}, {108, 101}, {90, 80}};
-  const int na_brzegu[][2] = {{69, 80}, {109, 80}, {90, 62}, {90, 102}, {0, 0}};
-  for (auto& m : wewnatrz) {
+  const struct {
+    int x, y;
+    bool pasek;
+  } przypadki[] = {{70, 63, true},   {108, 101, true}, {69, 80, false},
+                   {109, 80, false}, {90, 62, false},  {90, 102, false}};
+  for (auto& m : przypadki) {
     p.ekran.wyczysc();
-    mouse_x = m[0];
-    mouse_y = m[1];
+    mouse_x = m.x;
+    mouse_y = m.y;
     j->rysuj();
-    ASSERT_EQ(bitmapy(b_pasek_tlo).size(), 1u) << m[0] << "," << m[1];
-    EXPECT_EQ(bitmapy(b_pasek_tlo)[0].c, 62 - 30 - 2);
-    EXPECT_EQ(bitmapy(b_pasek_zycia)[0].d, 43);
-  }
-  for (auto& m : na_brzegu) {
-    p.ekran.wyczysc();
-    mouse_x = m[0];
-    mouse_y = m[1];
-    j->rysuj();
-    EXPECT_TRUE(bitmapy(b_pasek_tlo).empty()) << m[0] << "," << m[1];
-    ASSERT_EQ(bitmapy(b_flaga_1).size(), 1u);
-    EXPECT_EQ(bitmapy(b_flaga_1)[0].c, 62 - 30 + 3);
+    ASSERT_EQ(bitmapy(b_pasek_tlo).size(), m.pasek ? 1u : 0u) << m.x << "," << m.y;
+    if (m.pasek) {
+      EXPECT_EQ(bitmapy(b_pasek_tlo)[0].c, 62 - 30 - 2);
+    }
   }
 }
 
-TEST_F(RysowanieJednostek, SzaraNakladkaPoZakonczeniu) {
+// The panel shows attack, defence and agility grown by the field's terrain, a friend beside
+// the unit and the side's own hours, green when raised and red when lowered. A shop unit at
+// (-1, -1) has no neighbours, though (0, 0) would be one by the formula.
+TEST_F(RysowanieJednostek, PanelZModyfikatoramiTerenuPoryISasiada) {
+  const int ziel = makecol(0, 200, 0), czer = makecol(200, 0, 0), czar = makecol(0, 0, 0);
   const struct {
     nazwa_pola rodzaj;
-    int gracz;
-    int nakladek;
-  } przypadki[] = {{pole_zamek_gracz_1, 1, 0}, {pole_wieza_1, 1, 0}, {pole_miasto_2, 2, 0},
-                   {pole_robotnik_1, 1, 1},    {pole_wieza_1, 2, 1}, {pole_smok, 2, 1}};
-  for (auto& c : przypadki) {
-    p.ekran.wyczysc();
-    jednostka* j = p.postaw(c.rodzaj, 5, 6, c.gracz);
-    j->zmien_stan(2);
-    j->rysuj();
-    EXPECT_EQ(pola(pole_nieaktywna), c.nakladek) << c.rodzaj << " " << c.gracz;
-    EXPECT_EQ(pola(pole_wskaznik), 0);
+    int gracz, x;
+    char znak;
+    float godzina;
+    bool przyjaciel;
+    int atak, obrona, zwinnosc, k_atak, k_obrona, k_zwinnosc;
+  } przypadki[] = {
+      // knight: attack 50, defence 60, agility 60; 0.35 + 0.05 in single precision
+      {pole_rycerz, 1, 10, '5', 12.0f, false, 60, 84, 41, ziel, ziel, czer},
+      {pole_rycerz, 1, 10, '5', 0.0f, false, 60, 80, 41, ziel, ziel, czer},
+      {pole_rycerz, 1, 10, '4', 0.0f, false, 55, 53, 53, ziel, czer, czer},  // 60 * -0.1f: just below 54
+      {pole_rycerz, 1, 10, '1', 0.0f, false, 50, 60, 60, czar, czar, czar},
+      {pole_rycerz, 1, 10, '1', 0.0f, true, 50, 66, 60, czar, ziel, czar},
+      {pole_ognisty, 2, 10, '1', 8.0f, false, 50, 63, 60, czar, ziel, czar},
+      {pole_ognisty, 2, 10, '1', 20.0f, false, 50, 63, 60, czar, ziel, czar},
+      {pole_ognisty, 2, 10, '1', 8.5f, false, 50, 60, 60, czar, czar, czar},
+      {pole_rycerz, 1, -1, '1', 3.0f, true, 50, 60, 60, czar, czar, czar},
+  };
+  for (const auto& c : przypadki) {
+    pole_bitwy b;
+    b.maluj(10, 10, 10, 10, c.znak);
+    if (c.przyjaciel) b.postaw(pole_mag, c.x == -1 ? 0 : 11, c.x == -1 ? 0 : 10, c.gracz);
+    godzina = c.godzina;
+    jednostka* j = c.x == -1 ? b.utworz(c.rodzaj, -1, -1, c.gracz) : b.postaw(c.rodzaj, 10, 10, c.gracz);
+    j->wyswietl_info(true, true);
+    const std::string gdzie = std::string(1, c.znak) + " at " + std::to_string(c.godzina);
+    auto napis_b = [&](int y) {
+      for (const auto& w : b.ekran.wywolania)
+        if (w.co == "pisz" && w.b == y && w.a == 310) return std::make_tuple(w.c, w.d);
+      return std::make_tuple(-1, -1);
+    };
+    EXPECT_EQ(napis_b(634), std::make_tuple(c.atak, c.k_atak)) << gdzie;
+    EXPECT_EQ(napis_b(646), std::make_tuple(c.obrona, c.k_obrona)) << gdzie;
+    EXPECT_EQ(napis_b(658), std::make_tuple(c.zwinnosc, c.k_zwinnosc)) << gdzie;
   }
-  // Towers and towns carry their flag 35 pixels higher; row 6 is even: box (189, 182).
-  p.ekran.wyczysc();
-  p.postaw(pole_wieza_2, 5, 6, 2)->rysuj();
-  EXPECT_EQ(bitmapy(b_flaga_2)[0].b, 189);
-  EXPECT_EQ(bitmapy(b_flaga_2)[0].c, 182 - 35 + 3);
 }
 
-TEST_F(RysowanieJednostek, PanelZModyfikatoramiTerenuIPory) {
-  jednostka* j = p.postaw(pole_rycerz, 10, 10, 1);  // attack 50, defence 60, agility 60
-  const int zielony = makecol(0, 200, 0), czerwony = makecol(200, 0, 0), czarny = makecol(0, 0, 0);
-
-  p.teren->zmien_pole(10, 10, '5');
-  godzina = 12.0f;
-  j->wyswietl_info(true, true);
-  EXPECT_EQ(napis(646)->c, 84);  // 0.35 + 0.05 in single precision, then 60 * 0.4 + 60
-  EXPECT_EQ(napis(646)->d, zielony);
-  EXPECT_EQ(napis(634)->c, 60);
-  EXPECT_EQ(napis(658)->c, 41);  // 60 * -0.3f lies just beyond -18
-  EXPECT_EQ(napis(658)->d, czerwony);
-  p.ekran.wyczysc();
-  godzina = 0.0f;
-  j->wyswietl_info(true, true);
-  EXPECT_EQ(napis(646)->c, 80);  // 60 * 0.35f lies just below 21
-
-  p.teren->zmien_pole(10, 10, '4');
-  p.ekran.wyczysc();
-  j->wyswietl_info(true, true);
-  EXPECT_EQ(napis(634)->c, 55);
-  EXPECT_EQ(napis(634)->d, zielony);
-  EXPECT_EQ(napis(646)->d, czerwony);
-  EXPECT_EQ(napis(658)->d, czerwony);
-
-  p.teren->zmien_pole(10, 10, '1');
-  p.ekran.wyczysc();
-  j->wyswietl_info(true, true);
-  EXPECT_EQ(napis(658)->c, 60);
-  EXPECT_EQ(napis(658)->d, czarny);
-  EXPECT_EQ(napis(646)->d, czarny);
-
-  // A friend beside it: +0.1 defence; side 2 at night: +0.05 more.
-  p.postaw(pole_mag, 11, 10, 1);
-  p.ekran.wyczysc();
-  j->wyswietl_info(true, true);
-  EXPECT_EQ(napis(646)->c, 66);
-  jednostka* nocny = p.postaw(pole_ognisty, 30, 30, 2);
-  for (float g : {0.0f, 8.0f, 20.0f, 23.0f}) {
-    godzina = g;
-    p.ekran.wyczysc();
-    nocny->wyswietl_info(true, false);
-    EXPECT_EQ(napis(646)->c, 63) << g;
-  }
-  godzina = 8.5f;
-  p.ekran.wyczysc();
-  nocny->wyswietl_info(true, false);
-  EXPECT_EQ(napis(646)->c, 60);
-}
-
+// The panel: the portrait at pixel coordinates, the values and the description, which the
+// raise buttons replace while points are to be spent.
 TEST_F(RysowanieJednostek, PanelPortretWartosciIOpis) {
   jednostka* j = p.postaw(pole_trol, 10, 10, 2);
-  j->zmien_punkty_zycia(120);
-  j->wyswietl_info(true, true);
-  const auto& w = p.ekran.wywolania;
-  ASSERT_EQ(w[0].co, "pole");  // the portrait, at pixel coordinates
-  EXPECT_EQ(w[0].b, 230);
-  EXPECT_EQ(w[0].c, 650);
-  EXPECT_EQ(napis(610)->c, 120);
-  EXPECT_EQ(napis(610)->tekst, "HP:");
-  EXPECT_EQ(napis(670)->tekst, "Exp: ");
-  EXPECT_EQ(napis(706)->c, 500);
-  EXPECT_EQ(p.ekran.ile("pisz"), j->pobierz_opis() ? 12 : 11);
-  if (j->pobierz_opis()) {
-    EXPECT_EQ(w.back().a, 400);
-    EXPECT_EQ(w.back().c, -1);
-    EXPECT_EQ(w.back().tekst, j->pobierz_opis());
+  const struct {
+    bool statystyki, opis;
+    int napisow;
+  } przypadki[] = {{true, true, 12}, {true, false, 11}, {false, true, 1}, {false, false, 0}};
+  for (const auto& c : przypadki) {
+    p.ekran.wyczysc();
+    j->wyswietl_info(c.statystyki, c.opis);
+    const auto& w = p.ekran.wywolania;
+    EXPECT_EQ(std::make_tuple(w[0].co, w[0].b, w[0].c), std::make_tuple(std::string("pole"), 230, 650));
+    EXPECT_EQ(p.ekran.ile("pisz"), c.napisow) << c.statystyki << c.opis;
+    if (c.opis) {
+      EXPECT_EQ(w.back().tekst, j->pobierz_opis());
+    }
   }
-  // While points are to be spent the raise buttons take the description's place.
-  p.ekran.wyczysc();
-  j->wyswietl_info(true, false);
-  EXPECT_EQ(p.ekran.ile("pisz"), 11);
-  p.ekran.wyczysc();
-  j->wyswietl_info(false, false);
-  EXPECT_EQ(p.ekran.ile("pisz"), 0);
-  EXPECT_EQ(p.ekran.ile("pole"), 1);
-}
-
-TEST_F(RysowanieJednostek, JednostkaSklepuBezPremiiSasiada) {
-  // A shop unit stands at (-1, -1); (0, 0) would be one of its neighbours by the formula.
-  p.postaw(pole_mag, 0, 0, 1);
-  jednostka* sklep = p.utworz(pole_rycerz, -1, -1, 1);
-  godzina = 3.0f;
-  sklep->wyswietl_info(true, true);
-  EXPECT_EQ(napis(646)->c, 60);
-  EXPECT_EQ(napis(646)->d, makecol(0, 0, 0));
 }
 
 }  // namespace
