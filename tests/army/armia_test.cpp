@@ -1,7 +1,10 @@
-// Armies and purchases on the map 1 scenario: turn passing, shop, computer purchases, income.
+// Armies and purchases on the map 1 scenario: turn passing, income, the shop, the computer's
+// purchases.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "armia.h"
 #include "globalne.h"
@@ -30,7 +33,13 @@ struct gra_testowa {
   }
 };
 
-TEST(armia, tura_zaznacza_i_konczy) {
+std::vector<bool> technologie(const gracz& p) {
+  std::vector<bool> t;
+  for (short i = 0; i < 6; i++) t.push_back(p.sprawdz_technologie(i));
+  return t;
+}
+
+TEST(Armia, TuraZaznaczaIKonczy) {
   gra_testowa g;
   armia* a = g.stan.armia_glowna;
   a->zaznacz_pierwsza(1);
@@ -48,15 +57,21 @@ TEST(armia, tura_zaznacza_i_konczy) {
   EXPECT_EQ(a->liczba_wezlow(), 17);
 }
 
-TEST(armia, dochod_idzie_za_obecnym_wlascicielem) {
+// Towns pay their current owner, also after a save; each side's gold and technologies come
+// back from the saved game as they were.
+TEST(Armia, DochodIdzieZaObecnymWlascicielem) {
   gra_testowa g;
   armia* a = g.stan.armia_glowna;
   EXPECT_EQ(a->aktualizuj(1), 2);
-  jednostka* miasto = a->zwroc_jednostke(pole_miasto_1);
-  miasto->zmien_gracza(2);  // captured
+  a->zwroc_jednostke(pole_miasto_1)->zmien_gracza(2);  // captured
   EXPECT_EQ(a->aktualizuj(1), 1);
   EXPECT_EQ(a->aktualizuj(2), 3);
+  EXPECT_EQ(dochod_tury(0), 25);
   EXPECT_EQ(dochod_tury(3), 55);
+  g.stan.gracze[1].kup_technologie(3);
+  g.stan.gracze[2].kup_technologie(2);
+  g.stan.gracze[2].kup_technologie(5);
+  g.stan.gracze[1].zmien_zloto(4321);
   char blad[256];
   const std::string k = katalog_tymczasowy() + "/1.sav";
   ASSERT_TRUE(zapisz_gre(k.c_str(), g.stan, blad));
@@ -64,80 +79,134 @@ TEST(armia, dochod_idzie_za_obecnym_wlascicielem) {
   drugi.ekran = &g.ekran;
   ASSERT_TRUE(wczytaj_gre(k.c_str(), drugi, blad));
   EXPECT_EQ(drugi.armia_glowna->aktualizuj(2), 3);
+  for (int s = 1; s <= 2; s++) {
+    EXPECT_EQ(technologie(drugi.gracze[s]), technologie(g.stan.gracze[s])) << "side " << s;
+    EXPECT_EQ(drugi.gracze[s].pobierz_zloto(), g.stan.gracze[s].pobierz_zloto()) << s;
+  }
   drugi.zwolnij();
 }
 
-TEST(zakupy, ceny_technologie_i_zamek) {
-  gra_testowa g;
-  gracz& p = g.stan.gracze[1];
-  EXPECT_FALSE(kup_jednostke(g.stan, 1, 2));  // technology missing
-  p.zmien_zloto(999);
-  EXPECT_FALSE(kup_technologie(g.stan, 1, 2));
-  p.zmien_zloto(1000);
-  EXPECT_TRUE(kup_technologie(g.stan, 1, 2));
-  EXPECT_EQ(p.pobierz_zloto(), 0);
-  EXPECT_FALSE(kup_technologie(g.stan, 1, 2));
-  jednostka* wzor = jednostka_sklepu(g.stan, 1, 2);
-  ASSERT_NE(wzor, nullptr);
-  EXPECT_EQ(wzor->pobierz_wyglad(), pole_rycerz);
-  EXPECT_EQ(jednostka_sklepu(g.stan, 2, 5)->pobierz_wyglad(), pole_trol);
-  p.zmien_zloto(wzor->pobierz_cene());
-  ASSERT_TRUE(kup_jednostke(g.stan, 1, 2));
-  EXPECT_EQ(p.pobierz_zloto(), 0);
-  jednostka* nowa = g.stan.armia_glowna->zwroc_ostatnia();
-  EXPECT_EQ(nowa->pobierz_x(), g.zamek(1)->pobierz_x());
-  EXPECT_EQ(g.stan.siatka->pobierz_jednostke(nowa->pobierz_x(), nowa->pobierz_y()), g.zamek(1));
-  p.zaplac(-55);
-  EXPECT_EQ(p.pobierz_zloto(), 55);
-}
-
-// The computer's draws replayed: the same seed gives the same decision, draw for draw.
-TEST(zakupy, komputer_losuje_w_ustalonej_kolejnosci) {
-  for (unsigned ziarno = 1; ziarno < 40; ziarno++) {
+// A unit is sold at exactly its price, from the first entry of the shop to the last, once its
+// technology is owned; it stands on the castle's field, which the castle keeps.
+TEST(Zakupy, SklepSprzedajeZaDokladnaCene) {
+  const struct {
+    int gracz, indeks, technologia, zloto;
+    nazwa_pola kupiona;  // pole_brak: refused
+  } przypadki[] = {
+      {1, 0, 0, 70, pole_robotnik_1},  {1, 0, 0, 69, pole_brak},
+      {2, 1, 0, 100, pole_ciemny_rycerz}, {1, 2, 0, 5000, pole_brak},
+      {1, 2, 2, 150, pole_rycerz},     {1, 2, 2, 149, pole_brak},
+      {2, 5, 5, 500, pole_trol},       {1, 5, 5, 450, pole_archaniol},
+      {1, -1, 0, 5000, pole_brak},     {1, 6, 5, 5000, pole_brak},
+      {0, 1, 0, 5000, pole_brak},      {3, 1, 0, 5000, pole_brak},
+  };
+  for (const auto& c : przypadki) {
     gra_testowa g;
-    gracz& p = g.stan.gracze[2];
-    p.zmien_zloto(480);
-    p.kup_technologie(4);
-    p.kup_technologie(5);
-    const int szanse[5] = {70, 60, 45, 45, 90}, progi[5] = {200, 300, 400, 600, 900};
-    std::srand(ziarno);
-    bool kupi = false;
-    
-    for (int i = 0; i < 5 && !kupi; i++)
-      kupi = std::rand() % 100 < szanse[i] && 480 >= progi[i];
-    const int po = std::rand();
+    g.stan.dzwiek_wlaczony = false;
+    const int s = c.gracz == 1 || c.gracz == 2 ? c.gracz : 1;
+    g.stan.gracze[s].kup_technologie((short)c.technologia);
+    g.stan.gracze[s].zmien_zloto(c.zloto);
     const int wezly = g.stan.armia_glowna->liczba_wezlow();
-    std::srand(ziarno);
-    zakupy_komputera(g.stan, 2);
-    EXPECT_EQ(std::rand(), po) << "draw count, seed " << ziarno;
-    const int cena_smoka = g.stan.wzorce_2->zwroc_jednostke(pole_smok)->pobierz_cene();
-    const bool kupil = g.stan.armia_glowna->liczba_wezlow() == wezly + 1;
-    EXPECT_EQ(kupil, kupi && cena_smoka <= 480) << ziarno;
-    if (kupil) {
-      EXPECT_EQ(g.stan.armia_glowna->zwroc_ostatnia()->pobierz_wyglad(), pole_smok);
-      EXPECT_EQ(p.pobierz_zloto(), 480 - cena_smoka);
+    const std::string gdzie = std::to_string(c.gracz) + "/" + std::to_string(c.indeks);
+    EXPECT_EQ(kup_jednostke(g.stan, c.gracz, c.indeks), c.kupiona != pole_brak) << gdzie;
+    if (c.kupiona == pole_brak) {
+      EXPECT_EQ(g.stan.armia_glowna->liczba_wezlow(), wezly) << gdzie;
+      EXPECT_EQ(g.stan.gracze[s].pobierz_zloto(), c.zloto) << gdzie;
+      continue;
     }
+    jednostka* nowa = g.stan.armia_glowna->zwroc_ostatnia();
+    EXPECT_EQ(nowa->pobierz_wyglad(), c.kupiona) << gdzie;
+    EXPECT_EQ(nowa->pobierz_gracz(), c.gracz) << gdzie;
+    EXPECT_EQ(g.stan.gracze[s].pobierz_zloto(), 0) << gdzie;
+    EXPECT_EQ(nowa->pobierz_x(), g.zamek(s)->pobierz_x());
+    EXPECT_EQ(nowa->pobierz_y(), g.zamek(s)->pobierz_y());
+    EXPECT_EQ(g.stan.siatka->pobierz_jednostke(nowa->pobierz_x(), nowa->pobierz_y()), g.zamek(s));
   }
 }
 
-TEST(gracz, start_i_ceny) {
+TEST(Zakupy, TechnologiaZaDokladnaCeneTylkoRaz) {
+  const struct {
+    int technologia, zloto;
+    bool kupiona;
+  } przypadki[] = {{2, 1000, true}, {2, 999, false}, {3, 2000, true}, {4, 4000, true},
+                   {5, 8000, true}, {5, 7999, false}, {1, 5000, false}, {6, 90000, false}};
+  for (const auto& c : przypadki) {
+    gra_testowa g;
+    gracz& p = g.stan.gracze[2];
+    p.zmien_zloto(c.zloto);
+    EXPECT_EQ(kup_technologie(g.stan, 2, c.technologia), c.kupiona) << c.technologia;
+    EXPECT_EQ(p.pobierz_zloto(), c.kupiona ? 0 : c.zloto) << c.technologia;
+    EXPECT_EQ(p.sprawdz_technologie((short)c.technologia), c.kupiona || c.technologia == 1);
+    p.zmien_zloto(c.zloto);
+    EXPECT_FALSE(kup_technologie(g.stan, 2, c.technologia)) << "bought twice";
+  }
   gracz p;
   EXPECT_EQ(p.pobierz_zloto(), 1000);
-  EXPECT_TRUE(p.sprawdz_technologie(0) && p.sprawdz_technologie(1));
-  EXPECT_FALSE(p.sprawdz_technologie(2));
-  EXPECT_EQ(cena_technologii(5), 8000);
-  EXPECT_EQ(cena_technologii(6), 0);
   p.zmien_zloto(2147483600);
   p.zaplac(-1000);
-  EXPECT_EQ(p.pobierz_zloto(), 2147483647);
+  EXPECT_EQ(p.pobierz_zloto(), 2147483647);  // saturates instead of wrapping
 }
 
-}  // namespace
+// The computer first buys every technology it can afford, dearest first, each at exactly its
+// price; what is left may then go on a unit.
+TEST(Zakupy, KomputerKupujeTechnologieOdNajdrozszej) {
+  const struct {
+    int zloto;
+    std::vector<bool> technologie;
+    int reszta;
+  } przypadki[] = {
+      {999, {true, true, false, false, false, false}, 999},
+      {1000, {true, true, true, false, false, false}, 0},
+      {3000, {true, true, true, true, false, false}, 0},
+      {8000, {true, true, false, false, false, true}, 0},
+      {15100, {true, true, true, true, true, true}, 100},
+  };
+  for (const auto& c : przypadki) {
+    gra_testowa g;
+    g.stan.gracze[2].zmien_zloto(c.zloto);
+    const int wezly = g.stan.armia_glowna->liczba_wezlow();
+    std::srand(1);
+    zakupy_komputera(g.stan, 2);
+    EXPECT_EQ(technologie(g.stan.gracze[2]), c.technologie) << c.zloto;
+    const int za_jednostke = g.stan.armia_glowna->liczba_wezlow() > wezly
+                                 ? g.stan.armia_glowna->zwroc_ostatnia()->pobierz_cene()
+                                 : 0;
+    EXPECT_EQ(g.stan.gracze[2].pobierz_zloto() + za_jednostke, c.reszta) << c.zloto;
+  }
+}
 
-namespace {
+// The computer's draws replayed: the same seed gives the same decision, draw for draw, and the
+// strongest kind it may buy is bought at exactly its price.
+TEST(Zakupy, KomputerLosujeWUstalonejKolejnosci) {
+  const struct {
+    int gracz, zloto;
+    nazwa_pola rodzaj;
+  } strony[] = {{1, 450, pole_archaniol}, {2, 500, pole_trol}};
+  for (const auto& s : strony)
+    for (unsigned ziarno = 1; ziarno < 30; ziarno++) {
+      gra_testowa g;
+      gracz& p = g.stan.gracze[s.gracz];
+      p.zmien_zloto(s.zloto);
+      p.kup_technologie(5);
+      const int szanse[5] = {80, 75, 65, 45, 90}, progi[5] = {200, 300, 400, 600, 900};
+      std::srand(ziarno);
+      bool kupi = false;
+      for (int i = 0; i < 5 && !kupi; i++) kupi = std::rand() % 100 < szanse[i] && s.zloto >= progi[i];
+      const int po = std::rand();
+      const int wezly = g.stan.armia_glowna->liczba_wezlow();
+      std::srand(ziarno);
+      zakupy_komputera(g.stan, s.gracz);
+      EXPECT_EQ(std::rand(), po) << "draw count, seed " << ziarno;
+      ASSERT_EQ(g.stan.armia_glowna->liczba_wezlow(), wezly + kupi) << ziarno;
+      if (kupi) {
+        EXPECT_EQ(g.stan.armia_glowna->zwroc_ostatnia()->pobierz_wyglad(), s.rodzaj);
+        EXPECT_EQ(p.pobierz_zloto(), 0);
+      }
+    }
+}
 
 // The computer's turn ends within its units' movement points plus a few frames.
-TEST(armia, tura_komputera_sie_konczy) {
+TEST(Armia, TuraKomputeraSieKonczy) {
   gra_testowa g;
   zdarzenia wejscie(&g.ekran);
   g.stan.wejscie = &wejscie;
@@ -166,10 +235,8 @@ TEST(armia, tura_komputera_sie_konczy) {
   // Every live unit still stands in the grid and both castles are there.
   for (armia* w = s.armia_glowna->pobierz_nastepna(); w; w = w->pobierz_nastepna()) {
     jednostka* j = w->pobierz_jednostke();
-    if (j->pobierz_punkty_zycia() > 0 && j->pobierz_wyglad() != pole_zamek_gracz_1 &&
-        j->pobierz_wyglad() != pole_zamek_gracz_2) {
-      EXPECT_NE(s.siatka->pobierz_jednostke(j->pobierz_x(), j->pobierz_y()), nullptr);
-    }
+    const bool stoi = s.siatka->pobierz_jednostke(j->pobierz_x(), j->pobierz_y()) != nullptr;
+    EXPECT_TRUE(stoi || j->pobierz_punkty_zycia() <= 0 || czy_zamek(j->pobierz_wyglad()));
   }
   EXPECT_EQ(s.siatka->pobierz_jednostke(g.zamek(2)->pobierz_x(), g.zamek(2)->pobierz_y()), g.zamek(2));
 }

@@ -19,7 +19,7 @@
 
 namespace {
 
-class KomputerSilnyTest : public ::testing::Test {
+class KomputerSilny : public ::testing::Test {
  protected:
   void SetUp() override {
     przygotuj_allegro();
@@ -51,6 +51,7 @@ class KomputerSilnyTest : public ::testing::Test {
                             -1, false);
     }
     stan.aktywny_gracz = 2;
+    stan.gracze[1] = stan.gracze[2] = gracz();
     ai = 2;
     sila_komputera = SILA_SILNA;
   }
@@ -73,7 +74,7 @@ class KomputerSilnyTest : public ::testing::Test {
 // What the screen does not show of an enemy, its exact hit points within one pixel of its
 // health bar and the attack and defence its levels brought, changes nothing; a nearly empty
 // bar draws the blow that finishes it.
-TEST_F(KomputerSilnyTest, WidziTylkoToCoPokazujeEkran) {
+TEST_F(KomputerSilny, WidziTylkoToCoPokazujeEkran) {
   const struct {
     int zycie, atak, obrona;
   } wrogowie[] = {{101, 50, 60}, {103, 50, 60}, {101, 95, 95}, {101, 20, 10}, {12, 50, 60}};
@@ -100,7 +101,7 @@ TEST_F(KomputerSilnyTest, WidziTylkoToCoPokazujeEkran) {
 
 // A whole turn through the frame: one order a pass, each one a person could give (a move
 // within reach or a blow at a neighbour), at most one purchase a pass, and the turn ends.
-TEST_F(KomputerSilnyTest, TuraToRozkazyCzlowieka) {
+TEST_F(KomputerSilny, TuraToRozkazyCzlowieka) {
   dodaj(pole_robotnik_2, 2, 49, 10);
   dodaj(pole_wieza_2, 2, 48, 8);
   for (int y : {9, 11, 13}) dodaj(pole_ciemny_rycerz, 2, 40, y);
@@ -151,6 +152,90 @@ TEST_F(KomputerSilnyTest, TuraToRozkazyCzlowieka) {
   EXPECT_GT(ciosy, 0);
   // It spent what it had on fighters, one a pass.
   EXPECT_GE(stan.armia_glowna->liczba_wezlow() - na_poczatku, 3);
+}
+
+// One purchase a pass: a worker while it has none, then a few cheap fighters, then the first
+// technology and its stronger kind, each at exactly its price; none while the castle is shut
+// in.
+TEST_F(KomputerSilny, ZakupyZaDokladnaCene) {
+  const struct {
+    bool robotnik;
+    int wojownicy;
+    bool technologia, otoczony;
+    int zloto;
+    nazwa_pola kupiona;
+    bool kupiona_technologia;
+  } przypadki[] = {
+      {false, 0, false, false, 70, pole_robotnik_2, false},
+      {false, 0, false, false, 69, pole_brak, false},
+      {true, 0, false, false, 100, pole_ciemny_rycerz, false},
+      {true, 0, false, false, 99, pole_brak, false},
+      {true, 8, false, false, 1000, pole_brak, true},
+      {true, 8, false, false, 999, pole_brak, false},
+      {true, 8, true, false, 150, pole_ognisty, false},
+      {true, 8, true, false, 149, pole_brak, false},
+      {false, 0, false, true, 5000, pole_brak, false},
+  };
+  for (const auto& c : przypadki) {
+    if (c.robotnik) dodaj(pole_robotnik_2, 2, 40, 40);
+    for (int i = 0; i < c.wojownicy; ++i) dodaj(pole_ciemny_rycerz, 2, 30 + i, 45);
+    if (c.otoczony)
+      for (int s = 0; s < 6; ++s) {
+        int nx, ny;
+        sasiad(50, 10, s, nx, ny);
+        stan.teren->zmien_pole(nx, ny, '3');
+      }
+    if (c.technologia) stan.gracze[2].kup_technologie(2);
+    stan.gracze[2].zmien_zloto(c.zloto);
+    const int wezly = stan.armia_glowna->liczba_wezlow();
+    komputer_silny k(stan);
+    k.zakupy(2);
+    const std::string gdzie = std::to_string(c.zloto) + (c.robotnik ? " with a worker" : "");
+    const bool kupil = stan.armia_glowna->liczba_wezlow() > wezly;
+    EXPECT_EQ(kupil ? stan.armia_glowna->zwroc_ostatnia()->pobierz_wyglad() : pole_brak,
+              c.kupiona) << gdzie;
+    EXPECT_EQ(stan.gracze[2].sprawdz_technologie(2), c.technologia || c.kupiona_technologia) << gdzie;
+    const int cena = kupil ? stan.armia_glowna->zwroc_ostatnia()->pobierz_cene()
+                           : (c.kupiona_technologia ? 1000 : 0);
+    EXPECT_EQ(stan.gracze[2].pobierz_zloto(), c.zloto - cena) << gdzie;
+    TearDown();
+    SetUp();
+  }
+}
+
+// The unit panel's button: raises while points are to be spent, a repair by a worker beside a
+// castle missing more than 40 points, healing below 85 % beside a castle or town; each only
+// with the gold for it.
+TEST_F(KomputerSilny, PrzyciskPaneluNaGranicach) {
+  const struct {
+    nazwa_pola rodzaj;
+    int do_rozdysponowania, atak, obrona, zycie, brak_zamku, zloto;
+    komputer_silny::przycisk_panelu przycisk;
+  } przypadki[] = {
+      {pole_ognisty, 1, 99, 99, 200, 0, 0, komputer_silny::punkt_ataku},
+      {pole_ognisty, 1, 100, 99, 200, 0, 0, komputer_silny::punkt_obrony},
+      {pole_ognisty, 1, 100, 100, 200, 0, 0, komputer_silny::punkt_zwinnosci},
+      {pole_robotnik_2, 0, 10, 15, 50, 41, 350, komputer_silny::naprawa},
+      {pole_robotnik_2, 0, 10, 15, 50, 41, 349, komputer_silny::zaden},
+      {pole_robotnik_2, 0, 10, 15, 50, 40, 5000, komputer_silny::zaden},
+      {pole_ognisty, 0, 50, 60, 169, 0, 37, komputer_silny::leczenie},
+      {pole_ognisty, 0, 50, 60, 169, 0, 36, komputer_silny::zaden},
+      {pole_ognisty, 0, 50, 60, 170, 0, 5000, komputer_silny::zaden},
+  };
+  for (const auto& c : przypadki) {
+    jednostka* a = dodaj(c.rodzaj, 2, 49, 10);  // beside its castle at (50, 10)
+    a->zmien_do_rozdysponowania(c.do_rozdysponowania);
+    a->zmien_atak(c.atak);
+    a->zmien_obrona(c.obrona);
+    a->zmien_punkty_zycia(c.zycie);
+    jednostka* zamek = stan.armia_glowna->zwroc_jednostke(pole_zamek_gracz_2);
+    zamek->zmien_punkty_zycia(zamek->pobierz_d_punkty_zycia() - c.brak_zamku);
+    stan.gracze[2].zmien_zloto(c.zloto);
+    komputer_silny k(stan);
+    EXPECT_EQ(k.przycisk(*a), c.przycisk) << c.rodzaj << " with " << c.zloto << " gold";
+    TearDown();
+    SetUp();
+  }
 }
 
 }  // namespace
