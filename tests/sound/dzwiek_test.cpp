@@ -37,7 +37,7 @@ long odtworz_raz(utwor_testowy& u) {
   return -1;
 }
 
-class DzwiekTest : public ::testing::Test {
+class Dzwiek : public ::testing::Test {
  protected:
   void SetUp() override {
     przygotuj_allegro();
@@ -51,7 +51,7 @@ class DzwiekTest : public ::testing::Test {
   std::string katalog;
 };
 
-TEST_F(DzwiekTest, FileUnderOneBlockPlaysItsWholeLengthAndLoops) {
+TEST_F(Dzwiek, PlikKrotszyNizBlokGraCalyIZaczynaOdNowa) {
   std::string mp3 = zakoduj_mp3(1.0);
   ASSERT_LT(mp3.size(), 32768u);
   const std::string nazwa = plik("krotki.mp3", mp3);  // the track keeps the pointer
@@ -65,7 +65,7 @@ TEST_F(DzwiekTest, FileUnderOneBlockPlaysItsWholeLengthAndLoops) {
   EXPECT_TRUE(almp3_czy_gra(u.pobierz_strumien()));
 }
 
-TEST_F(DzwiekTest, ExactMultipleOfTheBlockEndsWithAnEmptyLastBlock) {
+TEST_F(Dzwiek, PlikZWielokrotnosciBlokuKonczySiePustymBlokiem) {
   std::string mp3 = zakoduj_mp3(10.0, 64).substr(0, 2 * 32768);
   const std::string nazwa = plik("dwa_bloki.mp3", mp3);
   utwor_testowy u(nazwa.c_str());
@@ -76,7 +76,7 @@ TEST_F(DzwiekTest, ExactMultipleOfTheBlockEndsWithAnEmptyLastBlock) {
   EXPECT_NEAR(double(probki) / 44100.0, 65536.0 * 8 / 64000.0, 0.1);
 }
 
-TEST_F(DzwiekTest, StoppingKeepsThePosition) {
+TEST_F(Dzwiek, ZatrzymanieZachowujePozycje) {
   const std::string nazwa = plik("srodek.mp3", zakoduj_mp3(3.0));
   utwor_testowy u(nazwa.c_str());
   u.przygotuj();
@@ -92,7 +92,7 @@ TEST_F(DzwiekTest, StoppingKeepsThePosition) {
   EXPECT_EQ(almp3_pobierz_zdekodowane(u.pobierz_strumien()), przed + 10000);
 }
 
-TEST_F(DzwiekTest, MissingEmptyAndGarbageFilesMakeSilentTracks) {
+TEST_F(Dzwiek, BrakujacePusteIZepsutePlikiDajaCisze) {
   std::string smieci(50000, '\0');
   for (std::size_t i = 0; i < smieci.size(); ++i) smieci[i] = char((i * 7919) % 251);
   for (std::string nazwa : {plik("pusty.mp3", ""), plik("smieci.mp3", smieci),
@@ -113,7 +113,7 @@ TEST_F(DzwiekTest, MissingEmptyAndGarbageFilesMakeSilentTracks) {
   EXPECT_FALSE(smiec.czy_wczytany());
 }
 
-TEST_F(DzwiekTest, PlaylistSkipsForwardAndStaysOnItsLastTrack) {
+TEST_F(Dzwiek, PlaylistaIdzieNaprzodIZostajeNaOstatnimUtworze) {
   playlista lista("a.mp3");
   lista.dodaj("b.mp3");
   lista.dodaj("c.mp3");
