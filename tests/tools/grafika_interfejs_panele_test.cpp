@@ -33,7 +33,7 @@ void sprawdz(const prostokat& p, const std::vector<prostokat>& rzeczy, const cha
     EXPECT_TRUE(wewnatrz(p, r)) << gdzie << ": (" << r.x << ", " << r.y << ") " << r.w << "x" << r.h;
 }
 
-TEST(InterfejsPanele, MenuScreensKeepTheirButtonsOnThePanel) {
+TEST(InterfejsPanele, PrzyciskiEkranowMenuLezaNaPanelu) {
   przygotuj_allegro();
   const prostokat pr = panel("pr.png", 657, 288);
   std::vector<prostokat> stale;
@@ -47,7 +47,7 @@ TEST(InterfejsPanele, MenuScreensKeepTheirButtonsOnThePanel) {
   sprawdz(panel("pr2.png", 563, 256), {przycisk(682, 548)}, "pr2, information");
 }
 
-TEST(InterfejsPanele, MainButtonsOfEveryLanguageLieOnThePanel) {
+TEST(InterfejsPanele, PrzyciskiMenuKazdegoJezykaLezaNaPanelu) {
   przygotuj_allegro();
   const prostokat pr = panel("pr.png", 657, 288);
   const char* const SEKCJE[] = {"button_nowagra", "button_wczytajmape", "button_wczytajgre",
@@ -67,7 +67,7 @@ TEST(InterfejsPanele, MainButtonsOfEveryLanguageLieOnThePanel) {
   if (sprawdzone == 0) GTEST_SKIP() << "no language files yet";
 }
 
-TEST(InterfejsPanele, GameMenuAndMessageWindowHoldTheirButtonsAndPictures) {
+TEST(InterfejsPanele, MenuGryIOknoKomunikatuMieszczaPrzyciskiIObrazki) {
   przygotuj_allegro();
   std::vector<prostokat> w_grze;
   for (int y : {200, 230, 260, 290, 320, 380, 410}) w_grze.push_back(przycisk(455, y));

@@ -17,7 +17,7 @@ std::string plik_mapy(const std::string& korzen, int i) {
   return korzen + "/Pliki_danych/Mapy/map" + std::to_string(i) + ".map";
 }
 
-TEST(mapy, generator_daje_zapisane_bajty) {
+TEST(MapyGenerator, GeneratorDajeZapisaneBajty) {
   const std::string k = katalog_tymczasowy();
   const std::string polecenie = std::string(GRA_KATALOG_BUDOWY "/narzedzia/gen_mapy ") + k;
   ASSERT_EQ(std::system(polecenie.c_str()), 0);
@@ -48,7 +48,7 @@ bool czy_polaczone(const std::string& d, int x1, int y1, int x2, int y2) {
   return false;
 }
 
-TEST(mapy, teren_zamki_i_droga) {
+TEST(MapyGenerator, TerenZamkiIDroga) {
   std::vector<std::string> mapy;
   for (int i = 1; i <= 4; i++) {
     const std::string d = wczytaj_plik(plik_mapy(GRA_KATALOG_ZRODEL, i));

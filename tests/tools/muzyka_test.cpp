@@ -42,7 +42,7 @@ int kbps_ramki(const std::string& d) {
   return KBPS[(unsigned char)d[2] >> 4];
 }
 
-TEST(MuzykaPliki, EveryTrackDecodesToItsComposedLengthOfOneToTwoMinutes) {
+TEST(MuzykaPliki, KazdyUtworMaSwojaDlugoscOdMinutyDoDwoch) {
   przygotuj_allegro();
   for (const utwor_gry& u : utwory_gry()) {
     std::string dane = wczytaj_plik(std::string("Pliki_danych/muzyka/") + u.plik);
@@ -56,7 +56,7 @@ TEST(MuzykaPliki, EveryTrackDecodesToItsComposedLengthOfOneToTwoMinutes) {
   }
 }
 
-TEST(MuzykaPliki, PurchaseSoundsLoadAsShortSamples) {
+TEST(MuzykaPliki, OdglosyZakupuSaKrotkimiProbkami) {
   przygotuj_allegro();
   for (const char* nazwa : {"Pliki_danych/odglosy/test.wav", "Pliki_danych/odglosy/test2.wav"}) {
     SAMPLE* p = load_wav(nazwa);
@@ -70,7 +70,7 @@ TEST(MuzykaPliki, PurchaseSoundsLoadAsShortSamples) {
 // Whole tracks take minutes to make: the first half second of three different ones, encoded
 // on their own, must be the first frames of the committed files (after the first frame, which
 // holds the whole file's delay and padding).
-TEST(MuzykaPliki, TheComposerWritesTheCommittedTracks) {
+TEST(MuzykaPliki, KompozytorPiszeZapisaneUtwory) {
   const std::string k = katalog_tymczasowy();
   const std::string program = std::string(GRA_KATALOG_BUDOWY) + "/narzedzia/gen_muzyka";
   for (const char* plik : {"walka.mp3", "menu.mp3", "3.mp3"}) {

@@ -16,7 +16,7 @@ std::string plik(const std::string& korzen, int i, const char* rozszerzenie) {
   return korzen + "/Pliki_danych/Mapy/map" + std::to_string(i) + rozszerzenie;
 }
 
-TEST(scenariusze, generator_daje_zapisane_bajty) {
+TEST(Scenariusze, GeneratorDajeZapisaneBajty) {
   const std::string k = katalog_tymczasowy();
   const std::string polecenie = std::string(GRA_KATALOG_BUDOWY "/narzedzia/gen_scenariusze ") + k;
   ASSERT_EQ(std::system(polecenie.c_str()), 0);
@@ -24,7 +24,7 @@ TEST(scenariusze, generator_daje_zapisane_bajty) {
     EXPECT_EQ(wczytaj_plik(plik(k, i, ".sce")), wczytaj_plik(plik(GRA_KATALOG_ZRODEL, i, ".sce")));
 }
 
-TEST(scenariusze, wczytuja_sie_na_ladzie) {
+TEST(Scenariusze, WczytujaSieNaLadzie) {
   przygotuj_allegro();
   grafika_nagrywajaca ekran;
   for (int i = 1; i <= 4; i++) {
