@@ -221,6 +221,14 @@ const wpis TEKSTY[] = {
       "La langue n'a pas pu etre enregistree dans config.cfg : elle vaut jusqu'a la sortie.",
       "Jazyk nelze ulozit do config.cfg: plati do zavreni hry.",
       "Die Sprache konnte nicht in config.cfg gespeichert werden: sie gilt bis zum Beenden."}},
+    {"errplayerdir",
+     {"twoj folder zapisow jest niedostepny; nic nie bedzie zapisane",
+      "your folder for saved games cannot be written; nothing is saved",
+      "no se puede escribir en tu carpeta de partidas; no se guarda nada",
+      "la tua cartella dei salvataggi non e scrivibile; nulla viene salvato",
+      "votre dossier de sauvegardes est inaccessible ; rien n'est enregistre",
+      "do vasi slozky pro ulozene hry nelze zapisovat; nic se neulozi",
+      "Ihr Speicherordner ist nicht beschreibbar; nichts wird gespeichert"}},
 
     // What a slot of the load screen holds when it holds no game; the game writes the slot's
     // number and a colon before them.

@@ -104,7 +104,8 @@ grafika::grafika(const char* tryb) : na_ekranie(true) {
   install_keyboard();
   install_mouse();
   // A pipe or folder in place of the texts is not opened: it would never finish reading.
-  if (czy_zwykly_plik("gm_pl.cfg")) set_config_file("gm_pl.cfg");
+  const std::string teksty = znajdz_plik("gm_pl.cfg");
+  if (czy_zwykly_plik(teksty.c_str())) set_config_file(teksty.c_str());
   else set_config_data("", 0);
   register_png_file_type();
   uruchom_dzwiek();

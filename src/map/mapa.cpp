@@ -110,6 +110,6 @@ void mapa::wstaw(short k) {
   if (k >= 1 && k <= 8) {
     zmien_pole((int)pole_myszy.rx(), (int)pole_myszy.ry(), (char)('0' + k));
   } else if (k == 9) {
-    if (!zapisz(PLIK_EDYTORA)) piszlog("Cannot write the edited map, file left unchanged", 0);
+    if (!zapisz(sciezka_zapisu(PLIK_EDYTORA).c_str())) piszlog("Cannot write the edited map, file left unchanged", 0);
   }
 }

@@ -12,6 +12,7 @@
 
 #include "globalne.h"
 #include "grafika.h"
+#include "katalogi.h"
 #include "mapa.h"
 #include "muzyka.h"
 #include "plik_gry.h"
@@ -204,6 +205,11 @@ void menu::otworz_menu() {
   // starts over as if no slot had been chosen, keeping the chosen map.
   wybor = wybrana_mapa;
   zrob_przyciski();
+  // Once a run, in the player's language: without a folder of its own nothing is kept.
+  if (!czy_zapis_mozliwy() && !brak_zapisu_zgloszony) {
+    brak_zapisu_zgloszony = true;
+    pokaz_komunikat(tekst("errplayerdir"));
+  }
 
   muzyka_menu = muzyka_z_zewnatrz;
   if (!muzyka_menu) muzyka_menu = muzyka_wlasna = new muzyka(SCIEZKA_MUZYKI);

@@ -95,4 +95,5 @@ class menu {
   przycisk* okno_przycisk2 = nullptr;
   bool okno_pierwsze_uruchomienie = true;
   char komunikat[300] = "";
+  bool brak_zapisu_zgloszony = false;  // the player was told nothing can be saved
 };

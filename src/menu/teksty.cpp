@@ -103,19 +103,21 @@ const jezyk_gry* znajdz_jezyk(const char* slowo) {
 // missing or damaged the Polish texts in force from start-up stay, and log.txt says why.
 const char* uzyj_jezyka(const char* slowo) {
   const jezyk_gry* j = znajdz_jezyk(slowo);
-  if (j && czy_zwykly_plik(j->plik)) {
-    set_config_file(j->plik);
+  const std::string plik = j ? znajdz_plik(j->plik) : "";
+  if (j && czy_zwykly_plik(plik.c_str())) {
+    set_config_file(plik.c_str());
     if (czy_pelny_jezyk()) return j->etykieta;
   }
   if (j) {
     char linia[160];
     std::snprintf(linia, sizeof linia,
                   "Language file %s is %s: the Polish texts of %s are used instead", j->plik,
-                  czy_zwykly_plik(j->plik) ? "damaged (no menu buttons or no texts)" : "missing",
+                  czy_zwykly_plik(plik.c_str()) ? "damaged (no menu buttons or no texts)" : "missing",
                   DOMYSLNY_PLIK);
     piszlog(linia, 0);
   }
-  if (czy_zwykly_plik(DOMYSLNY_PLIK)) set_config_file(DOMYSLNY_PLIK);
+  const std::string domyslny = znajdz_plik(DOMYSLNY_PLIK);
+  if (czy_zwykly_plik(domyslny.c_str())) set_config_file(domyslny.c_str());
   else set_config_data("", 0);  // a pipe in its place would never finish reading
   return JEZYKI[1].etykieta;
 }
@@ -181,9 +183,9 @@ const char* wybierz_jezyk() {
 
 bool zapisz_slowo_jezyka(const char* slowo) {
   if (!slowo || std::strpbrk(slowo, "\r\n")) return false;
-  const std::string ustawienia = znajdz_plik("config.cfg");
-  const std::string tresc = ustawienia_z_jezykiem(wczytaj_tekst(ustawienia), slowo);
-  return zapisz_atomowo(ustawienia.c_str(), tresc.data(), tresc.size());
+  // The player's own settings are made from the shipped ones the first time.
+  const std::string tresc = ustawienia_z_jezykiem(wczytaj_tekst(znajdz_plik("config.cfg")), slowo);
+  return zapisz_atomowo(sciezka_zapisu("config.cfg").c_str(), tresc.data(), tresc.size());
 }
 
 const char* zapisz_jezyk(const char* slowo, bool* zapisany) {

@@ -15,6 +15,7 @@
 #include "armia.h"
 #include "globalne.h"
 #include "jednostka.h"
+#include "katalogi.h"
 #include "mapa.h"
 #include "mapa_jednostek.h"
 #include "pliki.h"
@@ -258,7 +259,7 @@ bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
     ustaw_blad(blad, plik, "errnochoice");
     return false;
   }
-  std::FILE* f = otworz_do_odczytu(plik);
+  std::FILE* f = otworz_do_odczytu(znajdz_plik(plik).c_str());
   if (!f) {
     const bool nie_plik = errno == EISDIR || errno == EINVAL;
     ustaw_blad(blad, plik, nie_plik ? "filenotregular" : "erropen");
@@ -285,7 +286,7 @@ bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
 }
 
 zawartosc_pliku opisz_gre(const char* plik, std::string& mapa, float& godzina_gry) {
-  std::FILE* f = otworz_do_odczytu(plik);
+  std::FILE* f = otworz_do_odczytu(znajdz_plik(plik).c_str());
   if (!f) return errno == ENOENT ? zawartosc_pliku::brak : zawartosc_pliku::uszkodzony;
   tresc_gry t;
   const bool naglowek = czytaj_naglowek(f, t, plik, nullptr);
@@ -308,13 +309,14 @@ bool zapisz_gre(const char* plik, const stan_gry& stan, char* blad) {
   bool dobrze = f && zapisz_tresc(f, stan);
   if (f) dobrze = std::fclose(f) == 0 && dobrze;
   if (!dobrze) errno = ENOMEM;
-  dobrze = dobrze && zapisz_atomowo(plik, tresc, dlugosc);
+  dobrze = dobrze && zapisz_atomowo(sciezka_zapisu(plik).c_str(), tresc, dlugosc);
   const int powod = errno;
   std::free(tresc);
   if (!dobrze) {
     // The player reads that the old file is kept; the system's reason goes to the log.
     piszlog(std::strerror(powod), powod);
-    ustaw_blad(blad, plik, "errsave");
+    // Without a player's folder nothing can be written: that is the reason to give.
+    ustaw_blad(blad, plik, czy_zapis_mozliwy() ? "errsave" : "errplayerdir");
     return false;
   }
   if (blad) blad[0] = 0;

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <string>
 
+#include "katalogi.h"
+
 namespace {
 
 bool istnieje(const std::string& s) {
@@ -92,11 +94,7 @@ void utrwal_katalog(const std::string& katalog) {
   close(fd);
 }
 
-}  // namespace
-
-std::string znajdz_plik(const char* sciezka) {
-  if (!sciezka) return "";
-  std::string calosc(sciezka);
+std::string rozwiaz(const std::string& calosc) {
   if (calosc.empty() || istnieje(calosc)) return calosc;
   std::string wynik = calosc[0] == '/' ? "/" : "";
   std::size_t poczatek = calosc[0] == '/' ? 1 : 0;
@@ -119,6 +117,32 @@ std::string znajdz_plik(const char* sciezka) {
   }
   return wynik;
 }
+
+// A relative name in a folder ("" for the working directory).
+std::string w_katalogu(const std::string& katalog, const char* nazwa) {
+  return katalog.empty() ? std::string(nazwa) : katalog + "/" + nazwa;
+}
+
+}  // namespace
+
+std::string znajdz_plik(const char* sciezka) {
+  if (!sciezka) return "";
+  if (sciezka[0] == '/' || !*sciezka) return rozwiaz(sciezka);
+  // A player's folder that cannot be written may still hold older saves to read.
+  if (!katalog_zapisu().empty() && katalog_zapisu() != katalog_danych()) {
+    std::string zapisany = rozwiaz(w_katalogu(katalog_zapisu(), sciezka));
+    if (istnieje(zapisany)) return zapisany;
+  }
+  return rozwiaz(w_katalogu(katalog_danych(), sciezka));
+}
+
+std::string sciezka_zapisu(const char* nazwa) {
+  if (!nazwa || !czy_zapis_mozliwy()) return "";
+  if (nazwa[0] == '/') return rozwiaz(nazwa);
+  return rozwiaz(w_katalogu(katalog_zapisu(), nazwa));
+}
+
+bool utworz_katalog(const char* sciezka) { return sciezka && utworz_katalogi(sciezka); }
 
 bool czy_zwykly_plik(const char* sciezka) {
   struct stat st;

@@ -28,7 +28,7 @@ const char* const KLUCZE[] = {
     "archaniol", "smok", "trol", "ciemny_rycerz", "kula_ognista", "white_fort", "dark_fort",
     "wieza", "miasto", "moves", "attack", "defense", "agility", "level", "experience", "cost",
     "acknowledge", "errnochoice", "erropen", "errempty", "errmapname", "errheader", "errplayer",
-    "errcastle", "errnogame", "errsave", "langnotsaved", "emptyslot", "damagedslot",
+    "errcastle", "errnogame", "errsave", "langnotsaved", "errplayerdir", "emptyslot", "damagedslot",
     "filenotregular", "mapunreadable", "hournotnumber"};
 
 const char* const SEKCJE_PRZYCISKOW[] = {"button_nowagra", "button_wczytajmape",
@@ -84,7 +84,7 @@ TEST(TekstyPliki, GeneratorBezArgumentuKonczySieBledem) {
 
 TEST(TekstyPliki, KazdyPlikMaWszystkieKluczeISekcje) {
   przygotuj_allegro();
-  ASSERT_EQ(sizeof(KLUCZE) / sizeof(KLUCZE[0]), 95u);
+  ASSERT_EQ(sizeof(KLUCZE) / sizeof(KLUCZE[0]), 96u);
   for (const char* plik : PLIKI) {
     z_konfiguracja(sciezka_zrodla(plik), [&] {
       for (const char* k : KLUCZE) EXPECT_NE(tekst_klucza("teksty", k), "") << plik << ": " << k;
@@ -189,8 +189,8 @@ TEST(TekstyPliki, TekstyMieszczaSieWCzcionceGry) {
       }
       // Refusals follow the name of the file, the longest a scenario's.
       for (const char* k : {"errnochoice", "erropen", "errempty", "errmapname", "errheader",
-                            "errplayer", "errcastle", "errnogame", "errsave", "filenotregular",
-                            "mapunreadable", "hournotnumber"}) {
+                            "errplayer", "errcastle", "errnogame", "errsave", "errplayerdir",
+                            "filenotregular", "mapunreadable", "hournotnumber"}) {
         std::string t = "Pliki_danych/Mapy/map4.sce: " + tekst_klucza("teksty", k);
         EXPECT_LE(liczba_linii(f, t, 220) * h, 125 - 76) << plik << ": " << k;
       }
