@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "czcionka_wzory.h"
 #include "grafika_rysunek.h"
@@ -256,33 +257,33 @@ obraz monety() {
 }
 
 // The font sheet: one box per character, each surrounded by grid lines (index 255), paper
-// index 0 and ink index 1, read left to right and top to bottom from the space.
+// index 0 and ink index 1, read left to right and top to bottom from the space to the last
+// character of the font.
 bool zapisz_czcionke(const std::string& sciezka) {
-  const int na_wiersz = 16, wiersze = 6;
+  const int na_wiersz = 16, liczba = OSTATNI_ZNAK - PIERWSZY_ZNAK + 1;
+  const int wiersze = (liczba + na_wiersz - 1) / na_wiersz;
+  std::vector<std::vector<std::string>> wzory;
+  for (int i = 0; i < liczba; ++i) wzory.push_back(wzor_znaku(PIERWSZY_ZNAK + i));
+  auto szerokosc = [&](int i) { return int(wzory[std::size_t(i)][0].size()) + 1; };  // + spacing
   int szer = 1;
-  for (int i = 0; i < na_wiersz; ++i) szer += 7;  // wide enough for the widest row
-  int najszerszy = 1;
   for (int w = 0; w < wiersze; ++w) {
     int s = 1;
-    for (int i = w * na_wiersz; i < std::min(95, (w + 1) * na_wiersz); ++i)
-      s += int(std::strlen(WZORY_ZNAKOW[i][0])) + 1 + 1;
-    najszerszy = std::max(najszerszy, s);
+    for (int i = w * na_wiersz; i < std::min(liczba, (w + 1) * na_wiersz); ++i) s += szerokosc(i) + 1;
+    szer = std::max(szer, s);
   }
-  szer = najszerszy;
   obraz_8bit p(szer, 1 + wiersze * (WYSOKOSC_ZNAKU + 1));
   for (auto& v : p.indeksy) v = 255;
-  for (int i = 0; i < 95; ++i) {
-    int w = i / na_wiersz;
-    int x = 1;
-    for (int j = w * na_wiersz; j < i; ++j) x += int(std::strlen(WZORY_ZNAKOW[j][0])) + 2;
-    int y = 1 + w * (WYSOKOSC_ZNAKU + 1);
-    int sz = int(std::strlen(WZORY_ZNAKOW[i][0])) + 1;  // one column of spacing
-    for (int r = 0; r < WYSOKOSC_ZNAKU; ++r)
-      for (int s = 0; s < sz; ++s) {
-        const char* wiersz = (r >= 1 && r <= 9) ? WZORY_ZNAKOW[i][r - 1] : nullptr;
-        bool tusz = wiersz && s < sz - 1 && wiersz[s] == '#';
-        p.indeksy[std::size_t(y + r) * p.w + x + s] = tusz ? 1 : 0;
-      }
+  for (int w = 0; w < wiersze; ++w) {
+    int x = 1, y = 1 + w * (WYSOKOSC_ZNAKU + 1);
+    for (int i = w * na_wiersz; i < std::min(liczba, (w + 1) * na_wiersz); ++i) {
+      const std::vector<std::string>& wzor = wzory[std::size_t(i)];
+      for (int r = 0; r < WYSOKOSC_ZNAKU; ++r)
+        for (int s = 0; s < szerokosc(i); ++s) {
+          bool tusz = s < szerokosc(i) - 1 && wzor[std::size_t(r)][std::size_t(s)] == '#';
+          p.indeksy[std::size_t(y + r) * p.w + x + s] = tusz ? 1 : 0;
+        }
+      x += szerokosc(i) + 1;
+    }
   }
   for (int i = 0; i < 256; ++i) p.paleta[i][0] = p.paleta[i][1] = p.paleta[i][2] = 255;
   p.paleta[0][0] = p.paleta[0][1] = p.paleta[0][2] = 0;

@@ -39,7 +39,7 @@ void zglos_prosbe_zamkniecia() { prosba_zamkniecia = 1; }
 
 void uruchom_bez_ekranu() {
   if (system_driver) return;
-  set_uformat(U_ASCII);
+  set_uformat(U_UTF8);
   install_allegro(SYSTEM_NONE, &errno, atexit);
   set_color_depth(32);
   set_color_conversion(COLORCONV_KEEP_ALPHA);
@@ -62,9 +62,11 @@ struct plik_bitmapy {
   std::exit(-1);
 }
 
+// The font must carry every letter of the seven languages: the space to the end of Latin
+// Extended-A (U+0020..U+017F).
 bool czy_pelna_czcionka(FONT* f) {
   if (!f || get_font_ranges(f) < 1) return false;
-  if (get_font_range_begin(f, 0) > 32 || get_font_range_end(f, -1) < 126) return false;
+  if (get_font_range_begin(f, 0) > 0x20 || get_font_range_end(f, -1) < 0x17F) return false;
   return text_height(f) > 0 && text_height(f) < 64 && text_length(f, "A") > 0;
 }
 
@@ -95,7 +97,7 @@ struct tabela_bitmap {
 };
 
 grafika::grafika(const char* tryb) : na_ekranie(true) {
-  set_uformat(U_ASCII);
+  set_uformat(U_UTF8);
   if (allegro_init() != 0) {
     std::fprintf(stderr, "Cannot start the graphics library (is DISPLAY set?)\n");
     std::exit(-1);

@@ -41,7 +41,7 @@ void zeruj_prosbe_zamkniecia();
 // What a press of the close button does (also for tests).
 void zglos_prosbe_zamkniecia();
 
-// Starts the library without a screen, for tests, tools and benchmarks: ASCII texts, 32-bit
+// Starts the library without a screen, for tests, tools and benchmarks: UTF-8 texts, 32-bit
 // colour that keeps the sheets' alpha, PNG loading. Does nothing once the library runs.
 void uruchom_bez_ekranu();
 

@@ -204,7 +204,9 @@ void grafika::pisz(const char* tekst, int x, int y, int liczba, int kolor, bool 
                    int szerokosc) {
   if (!tekst || !bufor) return;
   FONT* f = czcionka ? czcionka : font;
-  y -= 4;
+  // The font's boxes keep three rows above the cap line for the accents of capitals: the
+  // cap line lands 3 px above y.
+  y -= 6;
   if (wysrodkuj) {
     char wynik[512];
     formatuj(wynik, sizeof wynik, tekst, liczba);

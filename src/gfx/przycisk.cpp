@@ -18,8 +18,8 @@ przycisk::~przycisk() { delete[] etykieta; }
 void przycisk::napis(const char* tekst) {
   // Copied into the button's own buffer: the text may belong to a configuration that changes.
   if (!tekst) tekst = "";
-  std::strncpy(etykieta, tekst, DLUGOSC_ETYKIETY - 1);
-  etykieta[DLUGOSC_ETYKIETY - 1] = 0;
+  // Cut at a whole character if it is too long: never half of a multi-byte letter.
+  ustrzcpy(etykieta, DLUGOSC_ETYKIETY, tekst);
 }
 
 void przycisk::przesun(int nx, int ny) {

@@ -97,15 +97,7 @@ TEST(TekstyPliki, KazdyPlikMaWszystkieKluczeISekcje) {
   }
 }
 
-TEST(TekstyPliki, TylkoDrukowalneAsciiIJedenFormat) {
-  for (const char* plik : PLIKI) {
-    std::string dane = wczytaj_plik(sciezka_zrodla(plik));
-    ASSERT_FALSE(dane.empty()) << plik;
-    for (char c : dane) {
-      unsigned char u = (unsigned char)c;
-      EXPECT_TRUE(u == '\n' || (u >= 32 && u <= 126)) << plik << " has byte " << (int)u;
-    }
-  }
+TEST(TekstyPliki, TylkoJedenFormat) {
   przygotuj_allegro();
   for (const char* plik : PLIKI) {
     z_konfiguracja(sciezka_zrodla(plik), [&] {
@@ -128,6 +120,46 @@ TEST(TekstyPliki, ConfigWybieraAngielski) {
   przygotuj_allegro();
   z_konfiguracja(sciezka_zrodla("config.cfg"),
                  [] { EXPECT_EQ(tekst_klucza("General", "language"), "ENGLISH"); });
+}
+
+// The character that starts at t[i], strictly read as UTF-8: its code and its length in
+// bytes, 0 when the bytes there are not UTF-8.
+std::size_t znak_utf8(const std::string& t, std::size_t i, int& kod) {
+  unsigned char c = static_cast<unsigned char>(t[i]);
+  std::size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 0;
+  if (n == 0 || i + n > t.size()) return 0;
+  kod = n == 1 ? c : c & (n == 2 ? 0x1F : 0x0F);
+  for (std::size_t k = 1; k < n; ++k) {
+    unsigned char d = static_cast<unsigned char>(t[i + k]);
+    if ((d & 0xC0) != 0x80) return 0;
+    kod = (kod << 6) | (d & 0x3F);
+  }
+  return kod < (n == 1 ? 0 : n == 2 ? 0x80 : 0x800) ? 0 : n;
+}
+
+// Every character of every language file is UTF-8 and one the game's font draws.
+TEST(TekstyPliki, KazdyZnakJestWCzcionceGry) {
+  przygotuj_allegro();
+  FONT* f = load_font(sciezka_zrodla("Pliki_danych/Fonty/ex01.pcx").c_str(), nullptr, nullptr);
+  ASSERT_NE(f, nullptr);
+  const int pierwszy = get_font_range_begin(f, 0), ostatni = get_font_range_end(f, -1);
+  destroy_font(f);
+  for (const char* plik : PLIKI) {
+    std::string t = wczytaj_plik(sciezka_zrodla(plik));
+    int linia = 1;
+    for (std::size_t i = 0, n = 0; i < t.size(); i += n) {
+      int kod = 0;
+      n = znak_utf8(t, i, kod);
+      ASSERT_GT(n, 0u) << plik << ", line " << linia << ": not UTF-8";
+      if (kod == '\n') {
+        ++linia;
+        continue;
+      }
+      bool sterujacy = kod < 0x20 || (kod >= 0x7F && kod < 0xA0);
+      EXPECT_TRUE(!sterujacy && kod >= pierwszy && kod <= ostatni)
+          << plik << ", line " << linia << ": U+" << std::hex << kod << " has no glyph";
+    }
+  }
 }
 
 // Lines a left-aligned text takes when wrapped the way the game writes it: a new line
