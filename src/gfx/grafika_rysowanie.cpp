@@ -6,6 +6,7 @@
 
 #include "grafika.h"
 #include "teksty.h"
+#include "zawijanie.h"
 
 namespace {
 
@@ -213,22 +214,14 @@ void grafika::pisz(const char* tekst, int x, int y, int liczba, int kolor, bool 
     textout_centre_ex(bufor, f, wynik, x, y, kolor, -1);
     return;
   }
+  // Whole words move to the next line; only a word wider than the line is broken.
+  const std::vector<std::string> linie =
+      zawin_tekst(tekst, szerokosc, [f](const std::string& t) { return text_length(f, t.c_str()); });
   int pen_x = x, pen_y = y;
-  const int wysokosc = text_height(f);
-  for (const char* c = tekst; *c; ++c) {
-    if (*c == '\n') {
-      pen_x = x;
-      pen_y += wysokosc;
-      continue;
-    }
-    // Past the width: the line breaks and this character starts the new line.
-    if (szerokosc >= 0 && pen_x - x > szerokosc) {
-      pen_x = x;
-      pen_y += wysokosc;
-    }
-    char znak[2] = {*c, 0};
-    textout_ex(bufor, f, znak, pen_x, pen_y, kolor, -1);
-    pen_x += text_length(f, znak);
+  for (std::size_t i = 0; i < linie.size(); ++i) {
+    if (i > 0) pen_y += text_height(f);
+    textout_ex(bufor, f, linie[i].c_str(), x, pen_y, kolor, -1);
+    pen_x = x + text_length(f, linie[i].c_str());
   }
   if (liczba != -1) {
     char liczba_tekst[16];

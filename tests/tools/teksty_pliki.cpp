@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "srodowisko.h"
+#include "zawijanie.h"
 
 namespace {
 
@@ -162,19 +163,10 @@ TEST(TekstyPliki, KazdyZnakJestWCzcionceGry) {
   }
 }
 
-// Lines a left-aligned text takes when wrapped the way the game writes it: a new line
-// starts before the next character once the pen has moved more than szerokosc pixels.
+// Lines a left-aligned text takes when the game wraps it in its font.
 int liczba_linii(FONT* f, const std::string& t, int szerokosc) {
-  int linie = 1, pioro = 0;
-  for (char c : t) {
-    if (pioro > szerokosc) {
-      ++linie;
-      pioro = 0;
-    }
-    char znak[2] = {c, 0};
-    pioro += text_length(f, znak);
-  }
-  return linie;
+  return int(zawin_tekst(t, szerokosc, [f](const std::string& s) { return text_length(f, s.c_str()); })
+                 .size());
 }
 
 // With the game's real font: button labels fit a button, panel lines fit their columns and
