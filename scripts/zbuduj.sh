@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/ (or $GRA_BUDOWA).
+# Configures and builds everything into build/ (or $GRA_BUDOWA), one line a stage; the full
+# output is in build/logi/. Extra words go to the configuring cmake.
 set -euo pipefail
 korzen=$(cd "$(dirname "$0")/.." && pwd)
-budowa=${GRA_BUDOWA:-$korzen/build}
-cmake -S "$korzen" -B "$budowa" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$budowa" -j"$(nproc)" 2>&1 | grep -E 'error|warning: unused|Error' || true
-cmake --build "$budowa" -j"$(nproc)" >/dev/null
+. "$korzen/scripts/etapy.sh"
+etap "Configuring" konfiguracja cmake -S "$korzen" -B "$budowa" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+etap_z_postepem "Building" budowanie cmake --build "$budowa" -j"$(nproc)"
