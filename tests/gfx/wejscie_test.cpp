@@ -65,6 +65,11 @@ TEST(Przycisk, LabelsAreCopiedCutAndRelabelledWithoutNewBuffers) {
   std::string dlugi(400, 'x');
   przycisk p(&g, 0, 0, dlugi.c_str());
   EXPECT_EQ(std::string(p.pobierz_napis()).size(), 254u);
+  // A long label of two-byte letters is cut before a letter, never inside one.
+  std::string polski = "x";
+  for (int i = 0; i < 200; ++i) polski += "\xC5\xBC";
+  p.napis(polski.c_str());
+  EXPECT_EQ(std::string(p.pobierz_napis()), polski.substr(0, 253));
   const char* bufor = p.pobierz_napis();
   char zrodlo[] = "Nowa gra";
   p.napis(zrodlo);
