@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "globalne.h"
+#include "dziennik.h"
 #include "pliki.h"
 
 long zegar_scienny_ms() {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "globalne.h"
+#include "dziennik.h"
 #include "pliki.h"
 
 namespace {

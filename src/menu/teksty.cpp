@@ -9,7 +9,7 @@
 
 #include <strings.h>
 
-#include "globalne.h"
+#include "dziennik.h"
 #include "pliki.h"
 
 namespace {

@@ -14,7 +14,3 @@ extern short sila_komputera;
 typedef long (*zegar_sekund)();
 long sekundy_losowania();
 void ustaw_zegar_losowania(zegar_sekund zegar);  // null: the time of day again
-
-// Appends "\n<tekst> --- <liczba>" to log.txt (a text past 500 characters is cut); a log
-// that cannot be written is skipped. Near a megabyte the oldest half of the log goes.
-void piszlog(const char* tekst, int liczba);

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "globalne.h"
+#include "dziennik.h"
 #include "grafika.h"
 #include "menu.h"
 #include "plik_gry.h"

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "armia.h"
+#include "dziennik.h"
 #include "globalne.h"
 #include "jednostka.h"
 #include "katalogi.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "almp3.h"
-#include "globalne.h"
+#include "dziennik.h"
 #include "pliki.h"
 
 dzwiek::dzwiek() = default;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "globalne.h"
+#include "dziennik.h"
 #include "pliki.h"
 
 odglosy::odglosy(const char* nazwa) {

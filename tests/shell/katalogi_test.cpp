@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "globalne.h"
+#include "dziennik.h"
 #include "katalogi.h"
 #include "katalogi_gry.h"
 #include "mapa.h"

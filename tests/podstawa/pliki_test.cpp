@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "globalne.h"
+#include "dziennik.h"
 #include "pliki.h"
 #include "srodowisko.h"
 
