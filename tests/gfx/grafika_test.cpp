@@ -3,9 +3,15 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "grafika.h"
+#include "katalogi.h"
 #include "srodowisko.h"
 
 namespace {
@@ -176,6 +182,36 @@ TEST_F(GrafikaTest, StandInsAndMissingSheetsDrawNothingWithoutCrashing) {
   grafika p(tryb_grafiki::pamiec);
   p.rysuj_bitmape(b_pasek_zycia, 0, 0, 0, 0, -5, 0);  // negative bar width draws nothing
   EXPECT_TRUE(p.wczytaj_pliki(blad) || blad[0] != 0) << "a failure names the file";
+}
+
+// The font of a game that only spoke ASCII (the space to 127): the accented letters of the
+// language files would show as carets, so the game refuses it and names the file.
+TEST_F(GrafikaTest, AFontWithoutAccentedLettersIsRefusedByName) {
+  const std::string k = katalog_tymczasowy();
+  char bitmapy[4096];
+  ASSERT_NE(getcwd(bitmapy, sizeof bitmapy - 32), nullptr);
+  std::strcat(bitmapy, "/Pliki_danych/Bitmapy");
+  ASSERT_EQ(mkdir((k + "/Pliki_danych").c_str(), 0700), 0);
+  ASSERT_EQ(mkdir((k + "/Pliki_danych/Fonty").c_str(), 0700), 0);
+  ASSERT_EQ(symlink(bitmapy, (k + "/Pliki_danych/Bitmapy").c_str()), 0);
+  // The shipped sheet's first six rows of boxes: characters 32..127.
+  set_color_conversion(COLORCONV_NONE);
+  PALETTE paleta;
+  BITMAP* arkusz = load_pcx("Pliki_danych/Fonty/ex01.pcx", paleta);
+  set_color_conversion(COLORCONV_KEEP_ALPHA);
+  ASSERT_NE(arkusz, nullptr);
+  const int wiersz = (arkusz->h - 1) / 22;  // 22 rows of 16 boxes under a grid line
+  BITMAP* ascii = create_sub_bitmap(arkusz, 0, 0, arkusz->w, 1 + 6 * wiersz);
+  ASSERT_EQ(save_pcx((k + "/Pliki_danych/Fonty/ex01.pcx").c_str(), ascii, paleta), 0);
+  destroy_bitmap(ascii);
+  destroy_bitmap(arkusz);
+  ustaw_katalogi(k, k, true);
+  grafika g(tryb_grafiki::pamiec);
+  char blad[256];
+  EXPECT_FALSE(g.wczytaj_pliki(blad));
+  EXPECT_EQ(g.pobierz_czcionke(), nullptr);
+  EXPECT_NE(std::strstr(blad, "ex01.pcx"), nullptr) << blad;
+  ustaw_katalogi("", "", true);
 }
 
 }  // namespace
