@@ -1,14 +1,16 @@
 // Any bytes as a language file or config.cfg: every text the game fetches, formatted the way
-// centred texts are, and used as a button label.
+// centred texts are, used as a button label and wrapped the way panels wrap it.
 #include <allegro.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "grafika.h"
 #include "przycisk.h"
 #include "teksty.h"
 #include "wspolne_fuzz.h"
+#include "zawijanie.h"
 
 namespace {
 const char* const KLUCZE[] = {"build", "mapa1", "save1", "endturn", "disposepoints", "bought",
@@ -25,6 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
   for (const char* k : KLUCZE) {
     formatuj(wynik, sizeof wynik, tekst(k), 12345);
     p.napis(tekst(k));
+    // No line is wider than the width, in whatever bytes: a single letter is at most 4.
+    auto bajty = [](const std::string& t) { return int(t.size()); };
+    for (const std::string& linia : zawin_tekst(tekst(k), 9, bajty))
+      if (linia.size() > 9) std::abort();
   }
   formatuj(wynik, sizeof wynik, tekst_z("button_nowagra", "napis"), 0);
   (void)liczba_z("button_nowagra", "x", 0, 916);
