@@ -268,7 +268,8 @@ bool zapisz_czcionke(const std::string& sciezka) {
   int szer = 1;
   for (int w = 0; w < wiersze; ++w) {
     int s = 1;
-    for (int i = w * na_wiersz; i < std::min(liczba, (w + 1) * na_wiersz); ++i) s += szerokosc(i) + 1;
+    for (int i = w * na_wiersz; i < std::min(liczba, (w + 1) * na_wiersz); ++i)
+      s += szerokosc(i) + 1;
     szer = std::max(szer, s);
   }
   obraz_8bit p(szer, 1 + wiersze * (WYSOKOSC_ZNAKU + 1));

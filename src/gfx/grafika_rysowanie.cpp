@@ -215,8 +215,8 @@ void grafika::pisz(const char* tekst, int x, int y, int liczba, int kolor, bool 
     return;
   }
   // Whole words move to the next line; only a word wider than the line is broken.
-  const std::vector<std::string> linie =
-      zawin_tekst(tekst, szerokosc, [f](const std::string& t) { return text_length(f, t.c_str()); });
+  auto miara = [f](const std::string& t) { return text_length(f, t.c_str()); };
+  const std::vector<std::string> linie = zawin_tekst(tekst, szerokosc, miara);
   int pen_x = x, pen_y = y;
   for (std::size_t i = 0; i < linie.size(); ++i) {
     if (i > 0) pen_y += text_height(f);

@@ -24,7 +24,8 @@ class uklad_akapitu {
       if (poczatek_slowa == std::string::npos) break;  // spaces at the end of a paragraph
       std::size_t koniec = akapit.find(' ', poczatek_slowa);
       if (koniec == std::string::npos) koniec = akapit.size();
-      dodaj(akapit.substr(i, poczatek_slowa - i), akapit.substr(poczatek_slowa, koniec - poczatek_slowa));
+      dodaj(akapit.substr(i, poczatek_slowa - i),
+            akapit.substr(poczatek_slowa, koniec - poczatek_slowa));
       i = koniec;
     }
     linie.push_back(linia);
@@ -73,8 +74,8 @@ std::vector<std::string> zawin_tekst(const std::string& tekst, int szerokosc,
   std::size_t poczatek = 0;
   while (true) {
     std::size_t koniec = tekst.find('\n', poczatek);
-    uklad_akapitu(szerokosc, miara, linie)
-        .uloz(tekst.substr(poczatek, koniec == std::string::npos ? std::string::npos : koniec - poczatek));
+    const std::size_t dlugosc = koniec == std::string::npos ? std::string::npos : koniec - poczatek;
+    uklad_akapitu(szerokosc, miara, linie).uloz(tekst.substr(poczatek, dlugosc));
     if (koniec == std::string::npos) break;
     poczatek = koniec + 1;
   }

@@ -165,8 +165,8 @@ TEST(TekstyPliki, KazdyZnakJestWCzcionceGry) {
 
 // Lines a left-aligned text takes when the game wraps it in its font.
 int liczba_linii(FONT* f, const std::string& t, int szerokosc) {
-  return int(zawin_tekst(t, szerokosc, [f](const std::string& s) { return text_length(f, s.c_str()); })
-                 .size());
+  auto miara = [f](const std::string& s) { return text_length(f, s.c_str()); };
+  return int(zawin_tekst(t, szerokosc, miara).size());
 }
 
 // With the game's real font: button labels fit a button, panel lines fit their columns and
