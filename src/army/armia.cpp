@@ -73,13 +73,13 @@ void armia::usun() {
 
 // Handling and income go by each unit's current owner, so a captured tower or town works
 // for the side holding it, as it does after a reload.
-int armia::aktualizuj(int gracz) {
+int armia::aktualizuj(int gracz, bool obsluguj) {
   short miasta = 0;
   for (armia* w = this; w; w = w->nastepna) {
     jednostka* j = w->jednostka_wezla;
     if (!j) continue;
     if (j->pobierz_gracz() == gracz) {
-      const bool klik = j->obsluga() != 0;
+      const bool klik = obsluguj && j->obsluga() != 0;
       if (klik && aktywna != j) {
         if (aktywna) aktywna->zmien_stan(0);
         j->zmien_stan(1);

@@ -23,7 +23,9 @@ class armia {
   void dodaj(nazwa_pola rodzaj, int gracz, grafika* g, mapa* m, mapa_jednostek* mj,
              zdarzenia* z, int x, int y, bool heros);
   void usun();
-  int aktualizuj(int gracz);
+  // The pass of one side: handles its units (unless obsluguj is false: a pass that only
+  // draws) and draws every unit; returns the side's live towns.
+  int aktualizuj(int gracz, bool obsluguj = true);
   jednostka* zwroc_aktywna();
   void zeruj_jednostki();
   bool czy_koniec_tury(int gracz);

@@ -69,8 +69,12 @@ class grafika {
   virtual void zmiana_klatki(bool rysuj);
   // The next animation step is due, or a redraw was asked for.
   virtual bool czy_pokazac();
-  // Asks for the next pass to be drawn in full and presented.
+  // Asks for the next present to happen whatever the animation clock says.
   virtual void wymus_rysowanie();
+  // Asks for the next pass to be drawn in full and presented: for a change made after this
+  // pass has drawn the map (the view moved, the turn passed, the computer acted). The pass
+  // that asks presents nothing new for it.
+  void rysuj_w_nastepnym();
   virtual void rysuj_noc(short godzina);
 
   // The colour-coded mouse map read by the map view; null when not loaded.
@@ -113,6 +117,7 @@ class grafika {
   int okres = 10;
   bool zmiana = true;
   bool wymus = false;
+  bool w_nastepnym = false;  // rysuj_w_nastepnym was asked; czy_pokazac turns it into wymus
   BITMAP* mapa_myszki = nullptr;
 
   zegar_ms zegar = zegar_scienny_ms;

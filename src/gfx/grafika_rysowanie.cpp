@@ -86,10 +86,17 @@ const opis_pola POLA[30] = {
 void grafika::zmiana_klatki(bool r) { rysowanie = r ? 1 : 0; }
 
 // True from one clock unit before the animation step is due, or when a redraw was asked for
-// (the view moved): the pass draws in full and its picture is presented.
-bool grafika::czy_pokazac() { return wymus || zegar() / okres - czas_klatki / okres > 8; }
+// (the view moved): the pass draws in full and its picture is presented. Asked at the top of
+// each pass, it is where a redraw asked for the next pass becomes due.
+bool grafika::czy_pokazac() {
+  if (w_nastepnym) wymus = true;
+  w_nastepnym = false;
+  return wymus || zegar() / okres - czas_klatki / okres > 8;
+}
 
 void grafika::wymus_rysowanie() { wymus = true; }
+
+void grafika::rysuj_w_nastepnym() { w_nastepnym = true; }
 
 void grafika::czysc_ekran(int kolor) {
   if (bufor) clear_to_color(bufor, kolor);

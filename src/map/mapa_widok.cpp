@@ -189,7 +189,7 @@ punkt& mapa::wysrodkuj_dla(int mx, int my) {
     }
   }
   // Only a view that moved needs the screen redrawn.
-  if (ekran && (srodek.rx() != przed.rx() || srodek.ry() != przed.ry())) ekran->wymus_rysowanie();
+  if (ekran && (srodek.rx() != przed.rx() || srodek.ry() != przed.ry())) ekran->rysuj_w_nastepnym();
   return srodek;
 }
 

@@ -25,6 +25,7 @@ gra::gra(char* tryb_ekranu) {
   siatka = stan.siatka;
   stan.dzwiek_wlaczony = glowne_menu->zwroc_ustawienia(1) == 1;
   rozgrywka gra_trwa(stan, glowne_menu, true);
+  gra_trwa.ustaw_tempo_komputera(true);
   while (!gra_trwa.czy_zakonczona()) gra_trwa.klatka();
   std::exit(-1);
 }

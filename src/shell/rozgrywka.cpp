@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "armia.h"
+#include "doradca_komputera.h"
 #include "globalne.h"
 #include "grafika.h"
 #include "jednostka.h"
@@ -163,26 +164,43 @@ void rozgrywka::klatka() {
     stan.teren->wskaz_pole(true);
     stan.teren->wysrodkuj();
     stan.wejscie->odswiez();
+    // A click or Space lets the computer finish its turn at full speed.
+    if (czy_komputer() && (stan.wejscie->l_klikniety() || stan.wejscie->nacisniety(KEY_SPACE)))
+      tempo.przyspiesz();
     pomin_klikniecia_pod_oknem();
   }
-  dochod = (short)stan.armia_glowna->aktualizuj(stan.aktywny_gracz);
-  if (czy_komputer()) stan.armia_glowna->zaznacz_pierwsza(ai);
+  // Between the computer's passes the frame only draws: its units, purchases, panel choices
+  // and the end of its turn all wait for its next pass, so a paced turn draws the same
+  // numbers in the same order as one at full speed.
+  const long teraz = ekran->teraz();
+  komputer_dziala = !czy_komputer() || (!koniec_odlozony && tempo.czy_moze(teraz));
+  const long rozkazy_przed = liczba_widocznych_rozkazow();
+  dochod = (short)stan.armia_glowna->aktualizuj(stan.aktywny_gracz, komputer_dziala);
+  if (czy_komputer() && komputer_dziala) {
+    stan.armia_glowna->zaznacz_pierwsza(ai);
+    po_przebiegu_komputera(rozkazy_przed, teraz);
+  }
+  // The panel shows the selected unit; a new one is drawn on a clean panel in the next pass.
+  if (stan.armia_glowna->zwroc_aktywna() != ostatnia_aktywna) ekran->rysuj_w_nastepnym();
+  ostatnia_aktywna = stan.armia_glowna->zwroc_aktywna();
   ekran->rysuj_noc((short)godzina);
   ramka_ekranu();
   sprawdz_koniec_gry();
-  std::srand((unsigned)sekundy_losowania());
+  if (komputer_dziala) std::srand((unsigned)sekundy_losowania());
   if (czy_komputer()) stan.wejscie->wyswietl_okno(0);
-  if (komputer_silny* k = silny_na_turze())
-    k->zakupy(stan.aktywny_gracz);
-  else if (czy_komputer())
-    zakupy_komputera(stan, stan.aktywny_gracz);
+  if (czy_komputer() && komputer_dziala) {
+    if (komputer_silny* k = silny_na_turze())
+      k->zakupy(stan.aktywny_gracz);
+    else
+      zakupy_komputera(stan, stan.aktywny_gracz);
+  }
   // A message window alone answers clicks while it is open, and it is drawn last, over the
   // panel and the in-game menu.
   okno_otwarte = czy_okno_otwarte();
   panel();
   if (!czy_komputer()) przyciski[p_koniec_tury]->rysuj();
   bool koniec = klik(p_koniec_tury);
-  if (!koniec && czy_komputer() && stan.armia_glowna->czy_koniec_tury(ai)) koniec = true;
+  if (!koniec && czy_komputer()) koniec = koniec_tury_komputera(teraz);
   if (koniec) koniec_tury();
   okna_komunikatow();
   if (zakonczona) return;
@@ -294,7 +312,19 @@ void rozgrywka::okna_komunikatow() {
   if (k.obrazek) stan.ekran->rysuj_bitmape(k.obrazek, k.x, k.y, 0, 0, 0, 0);
 }
 
+// The computer's turn ends in the pass in which it has nothing left to do; a last order that
+// was shown stays on the screen for its beat first, and nothing else happens meanwhile.
+bool rozgrywka::koniec_tury_komputera(long teraz) {
+  if (!koniec_odlozony) {
+    if (!komputer_dziala || !stan.armia_glowna->czy_koniec_tury(ai)) return false;
+    koniec_odlozony = true;
+  }
+  return tempo.czy_moze(teraz);
+}
+
 void rozgrywka::koniec_tury() {
+  koniec_odlozony = false;
+  tempo.nowa_tura();
   godzina += 0.5f;
   if (godzina > 23.0f) godzina = 0.0f;
   stan.gracze[stan.aktywny_gracz].zaplac(-dochod_tury(dochod));
@@ -312,11 +342,31 @@ void rozgrywka::koniec_tury() {
 void rozgrywka::pokaz_aktywna_jednostke() {
   jednostka* a = stan.armia_glowna ? stan.armia_glowna->zwroc_aktywna() : nullptr;
   if (!a || !stan.teren || a->pobierz_gracz() != stan.aktywny_gracz) return;
-  int x = a->pobierz_x(), y = a->pobierz_y() & ~1;
+  pokaz_pole(a->pobierz_x(), a->pobierz_y());
+}
+
+// Centres the view on a field as near as the map's edges allow.
+void rozgrywka::pokaz_pole(int x, int y) {
+  y &= ~1;
   x = x < 13 ? 13 : (x > 47 ? 47 : x);
   y = y < 10 ? 10 : (y > 50 ? 50 : y);
   stan.teren->ustaw_srodek(punkt(float(x), float(y)));
-  stan.ekran->wymus_rysowanie();
+  stan.ekran->rysuj_w_nastepnym();
+}
+
+// A paced computer's order that moved a unit or fought is shown at once and stays on the
+// screen for the pace's beat; the view goes to it when it happened out of sight (or in the
+// outermost fields, half hidden by the frame).
+void rozgrywka::po_przebiegu_komputera(long rozkazy_przed, long teraz) {
+  const bool pokazany = liczba_widocznych_rozkazow() != rozkazy_przed;
+  tempo.po_przebiegu(pokazany, teraz);
+  if (!pokazany || !tempo.czy_wlaczone() || tempo.czy_przyspieszony() || !stan.teren) return;
+  const punkt f = pole_ostatniego_rozkazu(), s = stan.teren->start_ekranu();
+  const int c = int(f.rx()) - int(s.rx()), r = int(f.ry()) - int(s.ry());
+  if (c < 1 || c > 25 || r < 1 || r > 17)
+    pokaz_pole(int(f.rx()), int(f.ry()));
+  else
+    stan.ekran->rysuj_w_nastepnym();
 }
 
 void rozgrywka::pasek_stanu() {

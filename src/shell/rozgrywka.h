@@ -1,5 +1,6 @@
 #pragma once
 #include "stan_gry.h"
+#include "tempo_komputera.h"
 
 class grafika;
 class menu;
@@ -64,6 +65,10 @@ class rozgrywka {
   // Whether a pass that presents nothing sleeps a millisecond (off for tests and benchmarks).
   void ustaw_oddawanie_procesora(bool tak) { oddawaj_procesor = tak; }
   short pobierz_fps() const { return fps_pokazane; }
+  // Whether the computer's turn is paced for the eye (the game on screen) or runs at full
+  // speed (the default: tests, soak games, the tournament).
+  void ustaw_tempo_komputera(bool tak) { tempo.wlacz(tak); }
+  const tempo_komputera& pobierz_tempo() const { return tempo; }
 
  private:
   // Parts of one frame.
@@ -80,6 +85,9 @@ class rozgrywka {
   bool czy_okno_otwarte() const;
   void pokaz_aktywna_jednostke();
   void pomin_klikniecia_pod_oknem();
+  void po_przebiegu_komputera(long rozkazy_przed, long teraz);
+  bool koniec_tury_komputera(long teraz);
+  void pokaz_pole(int x, int y);
 
   // The command panel.
   void panel();
@@ -118,6 +126,10 @@ class rozgrywka {
   bool okno_otwarte = false;  // a message window was open when this frame's panel ran
   char blad_zapisu[256] = "";
   komputer_silny* silny = nullptr;
+  tempo_komputera tempo;
+  bool komputer_dziala = true;  // the computer on turn takes its pass in this frame
+  jednostka* ostatnia_aktywna = nullptr;  // the selected unit the panel showed last pass
+  bool koniec_odlozony = false;  // the computer is done; its turn ends when the beat is over
 
   // Music: 0 and 1 the battle music of the two sides, 2..10 the number keys 1..9.
   static const int LICZBA_UTWOROW = 11;

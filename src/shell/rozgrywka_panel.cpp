@@ -34,7 +34,7 @@ bool rozgrywka::wybor_komputera(jednostka* a, int przycisk_nr) {
       {komputer_silny::punkt_zwinnosci, p_zwinnosc},
   };
   komputer_silny* k = silny_na_turze();
-  if (!k || !a) return false;
+  if (!k || !a || !komputer_dziala) return false;
   const komputer_silny::przycisk_panelu co = k->przycisk(*a);
   for (const przycisk_komputera& p : PRZYCISKI_KOMPUTERA)
     if (p.co == co) return p.nr == przycisk_nr;
@@ -121,8 +121,8 @@ void rozgrywka::leczenie(jednostka* a) {
   gracz& p = stan.gracze[stan.aktywny_gracz];
   int cena = a->pobierz_cene() / 4;
   bool wykonaj = (klik(p_ulecz) || wybor_komputera(a, p_ulecz)) && p.pobierz_zloto() >= cena;
-  if (!wykonaj && czy_komputer() && !silny_na_turze() && zycie + 30 < pelne &&
-      p.pobierz_zloto() >= cena)
+  if (!wykonaj && czy_komputer() && komputer_dziala && !silny_na_turze() &&
+      zycie + 30 < pelne && p.pobierz_zloto() >= cena)
     wykonaj = true;
   if (!wykonaj) return;
   p.zaplac(cena);
@@ -137,7 +137,7 @@ void rozgrywka::naprawa(jednostka* a, int rodzaj_zamku, int rodzaj_robotnika) {
   gracz& p = stan.gracze[stan.aktywny_gracz];
   int cena = k->pobierz_cene() / 4;
   bool wykonaj = (klik(p_napraw) || wybor_komputera(a, p_napraw)) && p.pobierz_zloto() >= cena;
-  if (!wykonaj && czy_komputer() && !silny_na_turze() &&
+  if (!wykonaj && czy_komputer() && komputer_dziala && !silny_na_turze() &&
       k->pobierz_punkty_zycia() + 30 < k->pobierz_d_punkty_zycia() && p.pobierz_zloto() >= cena)
     wykonaj = true;
   if (!wykonaj) return;

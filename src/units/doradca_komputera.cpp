@@ -4,6 +4,8 @@
 
 namespace {
 doradca_komputera* zarejestrowany = nullptr;
+long widoczne_rozkazy = 0;
+punkt ostatnie_pole;
 }
 
 doradca_komputera* doradca_strony(int gracz) {
@@ -13,3 +15,11 @@ doradca_komputera* doradca_strony(int gracz) {
 }
 
 void ustaw_doradce(doradca_komputera* d) { zarejestrowany = d; }
+
+long liczba_widocznych_rozkazow() { return widoczne_rozkazy; }
+punkt pole_ostatniego_rozkazu() { return ostatnie_pole; }
+
+void zglos_widoczny_rozkaz(int x, int y) {
+  ++widoczne_rozkazy;
+  ostatnie_pole = punkt(float(x), float(y));
+}

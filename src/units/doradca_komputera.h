@@ -23,3 +23,10 @@ class doradca_komputera {
 doradca_komputera* doradca_strony(int gracz);
 // Registers the adviser (null: none). It is not owned.
 void ustaw_doradce(doradca_komputera* d);
+
+// Orders of the computer's side that moved a unit or fought, counted as they are carried out
+// by the unit control (the classic rules and the strong computer alike), and the field the
+// last one went to. The game screen paces the computer's turn by them.
+long liczba_widocznych_rozkazow();
+punkt pole_ostatniego_rozkazu();
+void zglos_widoczny_rozkaz(int x, int y);

@@ -103,6 +103,7 @@ void jednostka::sterowanie() {
     return;
   }
   const bool dzialal = wykonaj_rozkaz(fx, fy, komputer);
+  if (komputer && dzialal) zglos_widoczny_rozkaz(fx, fy);
   // An order of the computer that came to nothing still costs a point, so its turn ends.
   if (komputer && !dzialal && punkty_ruchu >= przed && punkty_ruchu > 0) punkty_ruchu--;
 }

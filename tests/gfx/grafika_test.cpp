@@ -118,6 +118,12 @@ TEST_F(GrafikaTest, AnimationClockStepsEveryHundredMillisecondsAndPacesPresents)
   g.pokaz(false);
   g.pokaz(false);
   EXPECT_EQ(g.pobierz_liczbe_pokazan(), pokazane + 2) << "a forced present happens once";
+  g.rysuj_w_nastepnym();  // asked after this pass drew: its present must not use it up
+  g.pokaz(false);
+  EXPECT_EQ(g.pobierz_liczbe_pokazan(), pokazane + 2);
+  EXPECT_TRUE(g.czy_pokazac()) << "the next pass draws in full";
+  g.pokaz(false);
+  EXPECT_EQ(g.pobierz_liczbe_pokazan(), pokazane + 3);
   for (int i = 2; i <= 8; ++i) {
     czas_testu += 100;
     g.rysuj_pole(pole_brak, 0, 0, 0);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "armia.h"
+#include "doradca_komputera.h"
 #include "globalne.h"
 #include "jednostka.h"
 #include "mapa.h"
@@ -49,6 +50,7 @@ class RozgrywkaTest : public ::testing::Test {
     stan.zwolnij();
     delete okna;
     ai = 2;
+    sila_komputera = SILA_KLASYCZNA;
     godzina = 0.0f;
   }
   armia* nowa(nazwa_pola r, int g, int x, int y) {
@@ -494,6 +496,50 @@ TEST_F(RozgrywkaTest, KlawiszDzialaRazNaNacisniecie) {
   ASSERT_EQ(chdir(stary), 0);
   for (int nacisniecie = 0; nacisniecie < 2; ++nacisniecie)
     for (int i = 0; i < 4; ++i) EXPECT_EQ(zapisy[nacisniecie][i], i == 0) << nacisniecie << i;
+}
+
+long czas_tempa = 0;
+long zegar_tempa() { return czas_tempa; }
+
+// The computer's turn at the pace of the clock, the classic and then the strong one: with the
+// clock stopped nothing follows a shown order; the next comes on the beat; Space or a click
+// lets the turn run out at once.
+TEST_F(RozgrywkaTest, KomputerGraWRytmieZegaraAzDoPrzyspieszenia) {
+  ai = 2;
+  for (int y : {4, 10, 16}) dodaj(pole_zolnierz, 2, 30, y);
+  ekran.ustaw_zegar(zegar_tempa);
+  rozgrywka& r = start();
+  r.ustaw_tempo_komputera(true);
+  struct tura {
+    short sila;
+    int przyspieszenie;  // a key, or -1 for a left click on the map
+  };
+  for (const tura& t : {tura{SILA_KLASYCZNA, KEY_SPACE}, tura{SILA_SILNA, -1}}) {
+    sila_komputera = t.sila;
+    const int przyspieszenie = t.przyspieszenie;
+    r.koniec_tury();
+    ASSERT_EQ(stan.aktywny_gracz, 2);
+    const long przed = liczba_widocznych_rozkazow();
+    for (int i = 0; i < 20; ++i) r.klatka();
+    EXPECT_EQ(liczba_widocznych_rozkazow(), przed + 1) << "clock stopped";
+    czas_tempa += tempo_komputera::OKRES - 1;
+    for (int i = 0; i < 20; ++i) r.klatka();
+    EXPECT_EQ(liczba_widocznych_rozkazow(), przed + 1) << "before the beat";
+    czas_tempa += 1;
+    for (int i = 0; i < 20; ++i) r.klatka();
+    EXPECT_EQ(liczba_widocznych_rozkazow(), przed + 2) << "on the beat";
+    if (przyspieszenie == KEY_SPACE) {
+      key[KEY_SPACE] = 1;
+      r.klatka();
+      key[KEY_SPACE] = 0;
+    } else {
+      kliknij(500, 300);
+    }
+    for (int i = 0; i < 200 && stan.aktywny_gracz == 2; ++i) r.klatka();
+    EXPECT_EQ(stan.aktywny_gracz, 1) << "the rest of the turn at full speed";
+    EXPECT_GT(liczba_widocznych_rozkazow(), przed + 2);
+  }
+  ekran.ustaw_zegar(nullptr);
 }
 
 TEST_F(RozgrywkaTest, FramesPerSecondCounterStartsAtZero) {
