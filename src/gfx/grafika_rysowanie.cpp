@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "formatowanie.h"
 #include "grafika.h"
-#include "teksty.h"
 #include "zawijanie.h"
 
 namespace {

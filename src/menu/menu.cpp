@@ -15,7 +15,6 @@
 #include "katalogi.h"
 #include "mapa.h"
 #include "muzyka.h"
-#include "plik_gry.h"
 #include "pliki.h"
 #include "przycisk.h"
 #include "teksty.h"
@@ -80,18 +79,17 @@ std::string nazwa_mapy(const std::string& plik) {
 }
 
 // A slot's label: its number and what it holds, map and hour, or that it is empty or damaged.
-std::string etykieta_zapisu(int slot) {
-  std::string mapa;
-  float h = 0;
-  zawartosc_pliku z = opisz_gre(plik_wyboru(slot), mapa, h);
-  if (z == zawartosc_pliku::gra && !(h >= 0.0f && h < 24.0f)) z = zawartosc_pliku::uszkodzony;
+std::string etykieta_zapisu(int slot, czytnik_slotow czytnik) {
+  zawartosc_slotu z = czytnik ? czytnik(slot) : zawartosc_slotu();
+  const float h = z.godzina;
+  if (z.stan == zawartosc_slotu::gra && !(h >= 0.0f && h < 24.0f)) z.stan = zawartosc_slotu::uszkodzony;
   char wynik[80];
-  if (z == zawartosc_pliku::gra)
-    std::snprintf(wynik, sizeof wynik, "%d: %s, %d:%02d", slot, nazwa_mapy(mapa).c_str(), int(h),
+  if (z.stan == zawartosc_slotu::gra)
+    std::snprintf(wynik, sizeof wynik, "%d: %s, %d:%02d", slot, nazwa_mapy(z.mapa).c_str(), int(h),
                   int((h - int(h)) * 60.0f));
   else
     std::snprintf(wynik, sizeof wynik, "%d: %s", slot,
-                  tekst(z == zawartosc_pliku::brak ? "emptyslot" : "damagedslot"));
+                  tekst(z.stan == zawartosc_slotu::pusty ? "emptyslot" : "damagedslot"));
   return wynik;
 }
 
@@ -261,7 +259,7 @@ const char* menu::etykieta_ustawienia(numer_przycisku n) const {
 // their places.
 void menu::opisz_zapisy() {
   for (int n = 1; n <= 5; ++n)
-    if (przyciski[p_zapis1 + n - 1]) przyciski[p_zapis1 + n - 1]->napis(etykieta_zapisu(n).c_str());
+    if (przyciski[p_zapis1 + n - 1]) przyciski[p_zapis1 + n - 1]->napis(etykieta_zapisu(n, czytnik).c_str());
 }
 
 // The chosen map, the one new game starts, is framed with its button.

@@ -1,7 +1,18 @@
 #pragma once
+#include <string>
+
 class grafika;
 class przycisk;
 class dzwiek;
+
+// What a saved game's slot holds, as the game files read it: nothing, something that is not a
+// game, or a game on a map file at an hour. The game hands the menu its reader of the slots.
+struct zawartosc_slotu {
+  enum stan_slotu { pusty, uszkodzony, gra } stan = pusty;
+  std::string mapa;
+  float godzina = 0.0f;
+};
+typedef zawartosc_slotu (*czytnik_slotow)(int slot);
 
 // The title screen (new game with four maps, five saved games, options, languages,
 // information) and the message window drawn over the game screen.
@@ -32,6 +43,8 @@ class menu {
   // The settings the menu hands to the game, settable for tests.
   void ustaw_wybor(short w) { wybor = w; }
   void ustaw_bez_dzwieku(bool b) { bez_dzwieku = b; }
+  // Where the load screen learns what each slot holds; without a reader every slot is empty.
+  void ustaw_czytnik_slotow(czytnik_slotow c) { czytnik = c; }
 
   // The screens of the menu.
   enum ekran_menu { glowny, informacje, mapy, zapisy, opcje, jezyki };
@@ -86,6 +99,7 @@ class menu {
   bool esc_poprzednio = false;           // Esc was down in the previous pass
 
   grafika* ekran;
+  czytnik_slotow czytnik = nullptr;
   char sciezka_mapy[100];
   short wybor;
   short wybrana_mapa = 6;  // the map new game starts (6..9): map 1 until one is chosen

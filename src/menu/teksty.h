@@ -11,10 +11,6 @@ const char* tekst_z(const char* sekcja, const char* klucz);
 // An integer of any section, 0 when missing or not a number, held within od..doo.
 int liczba_z(const char* sekcja, const char* klucz, int od, int doo);
 
-// Expands a text as a format with one number: "%d" becomes the number, "%%" a percent sign,
-// any other '%' stays as it stands. Writes at most rozmiar - 1 characters and a terminator.
-void formatuj(char* wynik, std::size_t rozmiar, const char* wzor, int liczba);
-
 // The seven languages: the word stored in config.cfg, the language file and the label of
 // the language button (the same at start and after a choice).
 struct jezyk_gry {

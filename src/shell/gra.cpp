@@ -15,6 +15,7 @@
 gra::gra(char* tryb_ekranu) {
   ekran = new grafika(tryb_ekranu);
   glowne_menu = new menu(ekran);
+  glowne_menu->ustaw_czytnik_slotow(opisz_slot);
   wejscie = new zdarzenia(ekran);
   stan.ekran = ekran;
   stan.wejscie = wejscie;

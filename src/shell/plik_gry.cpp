@@ -286,16 +286,24 @@ bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad) {
   return true;
 }
 
-zawartosc_pliku opisz_gre(const char* plik, std::string& mapa, float& godzina_gry) {
+zawartosc_slotu opisz_slot(int slot) {
+  const char* plik = plik_wyboru(slot);
+  zawartosc_slotu z;
+  if (!plik) return z;
   std::FILE* f = otworz_do_odczytu(znajdz_plik(plik).c_str());
-  if (!f) return errno == ENOENT ? zawartosc_pliku::brak : zawartosc_pliku::uszkodzony;
+  if (!f) {
+    z.stan = errno == ENOENT ? zawartosc_slotu::pusty : zawartosc_slotu::uszkodzony;
+    return z;
+  }
   tresc_gry t;
   const bool naglowek = czytaj_naglowek(f, t, plik, nullptr);
   std::fclose(f);
-  if (!naglowek) return zawartosc_pliku::uszkodzony;
-  mapa = t.mapa;
-  godzina_gry = t.godzina;
-  return zawartosc_pliku::gra;
+  z.stan = naglowek ? zawartosc_slotu::gra : zawartosc_slotu::uszkodzony;
+  if (naglowek) {
+    z.mapa = t.mapa;
+    z.godzina = t.godzina;
+  }
+  return z;
 }
 
 bool zapisz_gre(const char* plik, const stan_gry& stan, char* blad) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "menu.h"
 #include "stan_gry.h"
 
 // Scenario and saved-game files: the map name, active player, hour, gold, technologies and
@@ -15,11 +16,10 @@ const char* plik_wyboru(int wybor);
 // stan and godzina unchanged, returns false and describes the reason in blad (256 bytes).
 bool wczytaj_gre(const char* plik, stan_gry& stan, char* blad);
 
-// What tells saved games apart for a player: the map file the game is played on and its hour.
-enum class zawartosc_pliku { brak, uszkodzony, gra };
-// brak when nothing lies at the path; uszkodzony when something does but it is not a regular
-// file or its header cannot be read; gra with mapa and godzina_gry filled in otherwise.
-zawartosc_pliku opisz_gre(const char* plik, std::string& mapa, float& godzina_gry);
+// What saved-game slot 1..5 holds for a player, read from its header: the map file and the
+// hour; pusty when nothing lies at the path, uszkodzony when something does but it is not a
+// regular file or its header cannot be read. The menu's load screen reads slots with it.
+zawartosc_slotu opisz_slot(int slot);
 
 // Writes the game through zapisz_atomowo (the folder is created if missing). On failure
 // the old file is kept, blad says why and the result is false.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "formatowanie.h"
 #include "grafika.h"
 #include "przycisk.h"
 #include "teksty.h"

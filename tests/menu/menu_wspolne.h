@@ -11,6 +11,7 @@
 #include "dzwiek.h"
 #include "globalne.h"
 #include "menu.h"
+#include "plik_gry.h"
 #include "przycisk.h"
 #include "srodowisko.h"
 
@@ -43,6 +44,7 @@ class MenuTest : public ::testing::Test {
     key[KEY_ESC] = 0;
     mouse_x = mouse_y = mouse_b = 0;
     m.ustaw_muzyke(&muzyka);
+    m.ustaw_czytnik_slotow(opisz_slot);
   }
 
   void TearDown() override {

@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "formatowanie.h"
 #include "srodowisko.h"
 #include "teksty.h"
 
