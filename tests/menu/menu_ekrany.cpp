@@ -5,6 +5,7 @@
 
 #include "menu_wspolne.h"
 #include "plik_gry.h"
+#include "teksty.h"
 
 namespace {
 
@@ -114,34 +115,34 @@ TEST_F(MenuTest, PrzyciskiInnegoEkranuNieReaguja) {
 TEST_F(MenuTest, KomputerKrazyIDzwiekSiePrzelacza) {
   m.otworz_menu();
   kliknij(menu::p_opcje);
-  EXPECT_EQ(napis(menu::p_komputer), "AI: Evil");
-  const char* oczekiwane[] = {"AI: Off", "AI: Good", "AI: Evil"};
+  EXPECT_EQ(napis(menu::p_komputer), tekst("aievil"));
+  const char* oczekiwane[] = {"aioff", "aigood", "aievil"};
   const short wartosci[] = {0, 1, 2};
   for (int i = 0; i < 3; ++i) {
     kliknij(menu::p_komputer);
     EXPECT_EQ(ai, wartosci[i]);
-    EXPECT_EQ(napis(menu::p_komputer), oczekiwane[i]);
+    EXPECT_EQ(napis(menu::p_komputer), tekst(oczekiwane[i]));
   }
   // The computer's strength beside it starts classic, and the choice outlives the menu.
-  EXPECT_EQ(napis(menu::p_sila), "classic");
+  EXPECT_EQ(napis(menu::p_sila), tekst("aiclassic"));
   kliknij(menu::p_sila);
   EXPECT_EQ(sila_komputera, SILA_SILNA);
-  EXPECT_EQ(napis(menu::p_sila), "strong");
+  EXPECT_EQ(napis(menu::p_sila), tekst("aistrong"));
   m.otworz_menu();
   kliknij(menu::p_opcje);
-  EXPECT_EQ(napis(menu::p_sila), "strong");
+  EXPECT_EQ(napis(menu::p_sila), tekst("aistrong"));
   kliknij(menu::p_sila);
   EXPECT_EQ(sila_komputera, SILA_KLASYCZNA);
-  EXPECT_EQ(napis(menu::p_sila), "classic");
+  EXPECT_EQ(napis(menu::p_sila), tekst("aiclassic"));
   EXPECT_EQ(m.zwroc_ustawienia(1), 1);
   kliknij(menu::p_dzwiek);
   EXPECT_EQ(m.zwroc_ustawienia(1), 0);
   m.krok();
-  EXPECT_EQ(napis(menu::p_dzwiek), "Sound: off");
+  EXPECT_EQ(napis(menu::p_dzwiek), tekst("soundoff"));
   kliknij(menu::p_dzwiek);
   m.krok();
   EXPECT_EQ(m.zwroc_ustawienia(1), 1);
-  EXPECT_EQ(napis(menu::p_dzwiek), "Sound: on");
+  EXPECT_EQ(napis(menu::p_dzwiek), tekst("soundon"));
   EXPECT_EQ(m.zwroc_ustawienia(2), 0);
 }
 

@@ -62,15 +62,15 @@ TEST_F(MenuTest, WyborJezykaZapisujeConfigIZmieniaNapisy) {
   EXPECT_FALSE(zawiera(config, "ENGLISH"));
   EXPECT_EQ(napis(menu::p_jezyk), "LANG: Polski");
   EXPECT_EQ(napis(menu::p_nowa_gra), "Nowa gra");
-  EXPECT_EQ(napis(menu::p_wyjscie), "Wyjscie");
+  EXPECT_EQ(napis(menu::p_wyjscie), "Wyjście");
   EXPECT_EQ(napis(menu::p_zapis1), "1: pusty");
-  EXPECT_EQ(napis(menu::p_powrot), "Powrot");
-  EXPECT_EQ(napis(menu::p_powrot_mapy), "Powrot");
-  EXPECT_EQ(napis(menu::p_powrot_info), "Powrot");
+  EXPECT_EQ(napis(menu::p_powrot), "Powrót");
+  EXPECT_EQ(napis(menu::p_powrot_mapy), "Powrót");
+  EXPECT_EQ(napis(menu::p_powrot_info), "Powrót");
   EXPECT_EQ(napis(menu::p_mapa4), "Mapa 4");
-  EXPECT_EQ(napis(menu::p_komputer), "SI: brak");
-  EXPECT_EQ(napis(menu::p_sila), "klasyczny");
-  EXPECT_EQ(napis(menu::p_dzwiek), "Dzwiek: tak");
+  EXPECT_EQ(napis(menu::p_komputer), "Komputer: nie gra");
+  EXPECT_EQ(napis(menu::p_sila), "Poziom: klasyczny");
+  EXPECT_EQ(napis(menu::p_dzwiek), "Dźwięk: włączony");
   EXPECT_EQ(m.pobierz_przycisk(menu::p_nowa_gra)->pobierz_x(), x);
   EXPECT_EQ(m.pobierz_przycisk(menu::p_nowa_gra)->pobierz_y(), y);
 

@@ -30,7 +30,8 @@ const char* const KLUCZE[] = {
     "wieza", "miasto", "moves", "attack", "defense", "agility", "level", "experience", "cost",
     "acknowledge", "errnochoice", "erropen", "errempty", "errmapname", "errheader", "errplayer",
     "errcastle", "errnogame", "errsave", "langnotsaved", "errplayerdir", "emptyslot", "damagedslot",
-    "filenotregular", "mapunreadable", "hournotnumber"};
+    "filenotregular", "mapunreadable", "hournotnumber", "howtotitle", "howto1", "howto2",
+    "howto3", "howto4", "howto5", "howto6", "nextpage"};
 
 const char* const SEKCJE_PRZYCISKOW[] = {"button_nowagra", "button_wczytajmape",
                                          "button_wczytajgre", "button_opcje", "button_info",
@@ -42,7 +43,8 @@ const char* const ETYKIETY[] = {
     "soundon", "soundoff", "aigood", "aievil", "aioff", "endturn", "options", "heal", "repair",
     "training", "exit", "buy", "next", "previous", "raiseattack", "raisedefense",
     "raiseagility", "buyunit", "buytechnology", "notavaiable", "technology1", "technology2",
-    "technology3", "technology4", "great", "youch", "ok", "cancel", "bought", "acknowledge"};
+    "technology3", "technology4", "great", "youch", "ok", "cancel", "bought", "acknowledge",
+    "nextpage"};
 
 std::string sciezka_zrodla(const char* plik) {
   return std::string(GRA_KATALOG_ZRODEL) + "/" + plik;
@@ -85,7 +87,7 @@ TEST(TekstyPliki, GeneratorBezArgumentuKonczySieBledem) {
 
 TEST(TekstyPliki, KazdyPlikMaWszystkieKluczeISekcje) {
   przygotuj_allegro();
-  ASSERT_EQ(sizeof(KLUCZE) / sizeof(KLUCZE[0]), 96u);
+  ASSERT_EQ(sizeof(KLUCZE) / sizeof(KLUCZE[0]), 104u);
   for (const char* plik : PLIKI) {
     z_konfiguracja(sciezka_zrodla(plik), [&] {
       for (const char* k : KLUCZE) EXPECT_NE(tekst_klucza("teksty", k), "") << plik << ": " << k;
