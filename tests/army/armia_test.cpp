@@ -175,32 +175,41 @@ TEST(Zakupy, KomputerKupujeTechnologieOdNajdrozszej) {
   }
 }
 
-// The computer's draws replayed: the same seed gives the same decision, draw for draw, and the
-// strongest kind it may buy is bought at exactly its price.
+// The computer's draws replayed: its chances follow the technologies it owns, the same seed
+// gives the same decision draw for draw, and it buys the strongest kind its gold allows, also
+// at exactly the price.
 TEST(Zakupy, KomputerLosujeWUstalonejKolejnosci) {
   const struct {
     int gracz, zloto;
+    std::vector<short> technologie;
+    int szanse[5];
     nazwa_pola rodzaj;
-  } strony[] = {{1, 450, pole_archaniol}, {2, 500, pole_trol}};
-  for (const auto& s : strony)
+    int reszta;
+  } przypadki[] = {
+      {1, 450, {5}, {80, 75, 65, 45, 90}, pole_archaniol, 0},
+      {2, 500, {5}, {80, 75, 65, 45, 90}, pole_trol, 0},
+      {2, 480, {4, 5}, {70, 60, 45, 45, 90}, pole_smok, 180},
+      {1, 299, {2, 3, 4}, {60, 60, 70, 90, 90}, pole_mag, 99},
+  };
+  const int progi[5] = {200, 300, 400, 600, 900};
+  for (const auto& c : przypadki)
     for (unsigned ziarno = 1; ziarno < 30; ziarno++) {
       gra_testowa g;
-      gracz& p = g.stan.gracze[s.gracz];
-      p.zmien_zloto(s.zloto);
-      p.kup_technologie(5);
-      const int szanse[5] = {80, 75, 65, 45, 90}, progi[5] = {200, 300, 400, 600, 900};
+      gracz& p = g.stan.gracze[c.gracz];
+      p.zmien_zloto(c.zloto);
+      for (short t : c.technologie) p.kup_technologie(t);
       std::srand(ziarno);
       bool kupi = false;
-      for (int i = 0; i < 5 && !kupi; i++) kupi = std::rand() % 100 < szanse[i] && s.zloto >= progi[i];
+      for (int i = 0; i < 5 && !kupi; i++) kupi = std::rand() % 100 < c.szanse[i] && c.zloto >= progi[i];
       const int po = std::rand();
       const int wezly = g.stan.armia_glowna->liczba_wezlow();
       std::srand(ziarno);
-      zakupy_komputera(g.stan, s.gracz);
+      zakupy_komputera(g.stan, c.gracz);
       EXPECT_EQ(std::rand(), po) << "draw count, seed " << ziarno;
-      ASSERT_EQ(g.stan.armia_glowna->liczba_wezlow(), wezly + kupi) << ziarno;
+      ASSERT_EQ(g.stan.armia_glowna->liczba_wezlow(), wezly + kupi) << c.zloto << ", seed " << ziarno;
       if (kupi) {
-        EXPECT_EQ(g.stan.armia_glowna->zwroc_ostatnia()->pobierz_wyglad(), s.rodzaj);
-        EXPECT_EQ(p.pobierz_zloto(), 0);
+        EXPECT_EQ(g.stan.armia_glowna->zwroc_ostatnia()->pobierz_wyglad(), c.rodzaj) << c.zloto;
+        EXPECT_EQ(p.pobierz_zloto(), c.reszta) << c.zloto;
       }
     }
 }
