@@ -1,13 +1,13 @@
 // Any bytes as a language file or config.cfg: every text the game fetches, formatted the way
 // centred texts are, used as a button label and wrapped the way panels wrap it.
 #include <allegro.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "formatowanie.h"
 #include "grafika.h"
+#include "katalogi.h"
 #include "przycisk.h"
 #include "teksty.h"
 #include "wspolne_fuzz.h"
@@ -35,11 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
   }
   formatuj(wynik, sizeof wynik, tekst_z("button_nowagra", "napis"), 0);
   (void)liczba_z("button_nowagra", "x", 0, 916);
-  // The same bytes as the settings file in the scratch folder: the language word is
-  // compared, never trusted, and a missing language file falls back.
-  static bool w_katalogu = false;
-  if (!w_katalogu) w_katalogu = chdir(plik.substr(0, plik.rfind('/')).c_str()) == 0;
+  // The same bytes as the settings file, with the scratch folder as the game's folders (the
+  // working folder stays, so inputs named by relative paths can still be read): the language
+  // word is compared, never trusted, and a missing language file falls back.
+  const std::string katalog = plik.substr(0, plik.rfind('/'));
+  ustaw_katalogi(katalog, katalog, true);
   zapisz_wejscie(dane, rozmiar, "config.cfg");
-  if (w_katalogu) (void)wybierz_jezyk();
+  (void)wybierz_jezyk();
   return 0;
 }
