@@ -11,7 +11,7 @@ na_terminal=false
 nieudany() {
   echo "failed"
   echo "The stage \"$1\" failed; its full output is in $2. Its end:" >&2
-  tail -n 15 "$2" >&2
+  tail -n 40 "$2" >&2
   exit 1
 }
 
