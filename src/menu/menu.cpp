@@ -24,12 +24,6 @@ namespace {
 const char* const SCIEZKA_MUZYKI = "Pliki_danych/Muzyka/menu.mp3";
 const char* const PIERWSZA_MAPA = "Pliki_danych/Mapy/map1.map";
 
-// Shown on the information screen in every language.
-const char* const TEKST_INFORMACJI =
-    "\nInformacje na temat gry\n\n Nowa gra - daje mozliwosc zagrania nowej gry \n Wczytaj mape "
-    "- wczytuje zapisana mape z pliku \n Opcje - ustawienia gry \n Opis - informacje na temat "
-    "menu \n Exit - wyjscie z gry";
-
 // Buttons at a fixed place with a "teksty" key for their label (null: set by the code).
 struct stale_miejsce {
   menu::numer_przycisku numer;
@@ -38,7 +32,8 @@ struct stale_miejsce {
 };
 
 const stale_miejsce STALE_PRZYCISKI[] = {
-    {menu::p_powrot_info, 682, 548, "powrot"},
+    {menu::p_strona_info, 600, 548, "nextpage"},
+    {menu::p_powrot_info, 765, 548, "powrot"},
     {menu::p_mapa1, 600, 410, "mapa1"},
     {menu::p_mapa2, 765, 410, "mapa2"},
     {menu::p_mapa3, 600, 535, "mapa3"},
@@ -107,8 +102,8 @@ const opis_ekranu EKRANY[] = {
      {menu::p_opcje, menu::p_wczytaj_mape, menu::p_wczytaj_gre, menu::p_info, menu::p_nowa_gra,
       menu::p_wyjscie},
      6},
-    // informacje
-    {b_pr2, 563, 256, {menu::p_powrot_info}, 1},
+    // informacje: the page button only while there is more than one page
+    {b_pr2, 563, 256, {menu::p_strona_info, menu::p_powrot_info}, 2},
     // mapy
     {b_pr2, 573, 286,
      {menu::p_mapa1, menu::p_mapa2, menu::p_mapa3, menu::p_mapa4, menu::p_powrot_mapy},
@@ -152,14 +147,23 @@ const char* const KLUCZE_SILY[] = {"aiclassic", "aistrong"};
 
 int bialy() { return makecol(255, 255, 255); }
 
-bool czy_klikniety(przycisk* p) { return p && p->zdarzenie() == przycisk::klikniety; }
+}  // namespace
 
-void rysuj_przyciski(przycisk* const* przyciski, const opis_ekranu& e) {
-  for (int i = 0; i < e.ile; ++i)
-    if (przyciski[e.przyciski[i]]) przyciski[e.przyciski[i]]->rysuj();
+bool menu::czy_pokazany(numer_przycisku n) const {
+  if (!przyciski[n]) return false;
+  return n != p_strona_info || strony_informacji.size() > 1;
 }
 
-}  // namespace
+void menu::rysuj_przyciski(ekran_menu ktory) {
+  const opis_ekranu& e = EKRANY[ktory];
+  for (int i = 0; i < e.ile; ++i)
+    if (czy_pokazany(e.przyciski[i])) przyciski[e.przyciski[i]]->rysuj();
+}
+
+// Whether button n is shown and was clicked in this pass.
+bool menu::czy_klikniety(numer_przycisku n) {
+  return czy_pokazany(n) && przyciski[n]->zdarzenie() == przycisk::klikniety;
+}
 
 menu::menu(grafika* e) : ekran(e), wybor(6), bez_dzwieku(false) {
   std::strcpy(sciezka_mapy, PIERWSZA_MAPA);
@@ -232,6 +236,7 @@ void menu::zrob_przyciski() {
     przyciski[p_nowa_gra + i] = new przycisk(ekran, x, y, napis);
   }
   opisz_zapisy();
+  uloz_strony_informacji();
 }
 
 void menu::zamknij_menu() {
@@ -272,6 +277,13 @@ void menu::zaznacz_mape() {
     ekran->prostokat(m.x - 28 + d, m.y - 6 + d, m.x + 87 - d, m.y + 106 - d, kolor, false);
 }
 
+// The information pages for the language now active, measured in the font the game draws.
+void menu::uloz_strony_informacji() {
+  FONT* f = ekran->pobierz_czcionke();
+  strony_informacji = uloz_informacje(f ? f : font);
+  strona_informacji_nr = 0;
+}
+
 void menu::przelicz_etykiety() {
   for (const stale_miejsce& m : STALE_PRZYCISKI) {
     if (!przyciski[m.numer]) continue;
@@ -282,6 +294,7 @@ void menu::przelicz_etykiety() {
     if (p) p->napis(tekst_z(SEKCJE_GLOWNE[i], "napis"));
   }
   opisz_zapisy();
+  uloz_strony_informacji();
 }
 
 menu::wynik_kroku menu::krok() {
@@ -328,9 +341,23 @@ void menu::pokaz_komunikat(const char* tekst_okna) {
 // The screen with its buttons drawn but not polled, and the message over it.
 void menu::obsluz_komunikat() {
   rysuj_tlo_ekranu();
-  rysuj_przyciski(przyciski, EKRANY[biezacy_ekran]);
+  rysuj_przyciski(biezacy_ekran);
   ekran->zmiana_klatki(true);  // the window's panel is drawn in full frames only
   if (okno(320, 216, komunikat, tekst("acknowledge"), " ") == 0) komunikat[0] = 0;
+}
+
+// The page shown: the title in white, the paragraphs in grey, and the page's number when
+// there are more.
+void menu::rysuj_informacje() {
+  if (strona_informacji_nr >= liczba_stron_informacji()) return;
+  for (const wiersz_informacji& w : strony_informacji[strona_informacji_nr]) {
+    int kolor = w.tytul ? bialy() : makecol(200, 200, 200);
+    ekran->pisz(w.tekst.c_str(), INFO_X, INFO_Y + w.y, -1, kolor, false, -1);
+  }
+  if (liczba_stron_informacji() < 2) return;
+  char numer[32];
+  std::snprintf(numer, sizeof numer, "%d/%d", strona_informacji_nr + 1, liczba_stron_informacji());
+  ekran->pisz(numer, INFO_X + INFO_SZEROKOSC - 10, INFO_Y, -1, bialy(), true, -1);
 }
 
 void menu::rysuj_tlo_ekranu() {
@@ -344,12 +371,12 @@ menu::wynik_kroku menu::obsluz_glowny(ekran_menu& nastepny) {
   const opis_ekranu& e = EKRANY[glowny];
   wynik_kroku w = dalej;
   for (int i = 0; i < e.ile; ++i) {
-    if (!czy_klikniety(przyciski[e.przyciski[i]])) continue;
+    if (!czy_klikniety(e.przyciski[i])) continue;
     wynik_kroku r = reaguj(e.przyciski[i], nastepny);
     if (r == wyjscie) return wyjscie;
     if (r == start_gry) w = start_gry;
   }
-  rysuj_przyciski(przyciski, e);
+  rysuj_przyciski(biezacy_ekran);
   return w;
 }
 
@@ -357,16 +384,15 @@ menu::wynik_kroku menu::obsluz_glowny(ekran_menu& nastepny) {
 menu::wynik_kroku menu::obsluz_ekran(ekran_menu& nastepny) {
   rysuj_tlo_ekranu();
   const opis_ekranu& e = EKRANY[biezacy_ekran];
-  if (biezacy_ekran == informacje)
-    ekran->pisz(TEKST_INFORMACJI, 576, 268, -1, makecol(200, 200, 200), false, -1);
+  if (biezacy_ekran == informacje) rysuj_informacje();
   if (biezacy_ekran == mapy)
     for (const miejsce_mapy& m : MINIATURY) miniatura(m.plik, m.x, m.y, 1);
   if (biezacy_ekran == mapy) zaznacz_mape();
   if (biezacy_ekran == opcje)
     przyciski[p_dzwiek]->napis(tekst(bez_dzwieku ? "soundoff" : "soundon"));
-  rysuj_przyciski(przyciski, e);
+  rysuj_przyciski(biezacy_ekran);
   for (int i = 0; i < e.ile; ++i) {
-    if (!czy_klikniety(przyciski[e.przyciski[i]])) continue;
+    if (!czy_klikniety(e.przyciski[i])) continue;
     wynik_kroku r = reaguj(e.przyciski[i], nastepny);
     if (r != dalej) return r;
   }
@@ -380,7 +406,13 @@ menu::wynik_kroku menu::reaguj(numer_przycisku n, ekran_menu& nastepny) {
     case p_opcje: nastepny = opcje; break;
     case p_wczytaj_mape: nastepny = mapy; break;
     case p_wczytaj_gre: nastepny = zapisy; break;
-    case p_info: nastepny = informacje; break;
+    case p_info:
+      nastepny = informacje;
+      strona_informacji_nr = 0;
+      break;
+    case p_strona_info:
+      strona_informacji_nr = (strona_informacji_nr + 1) % liczba_stron_informacji();
+      break;
     case p_nowa_gra: zatrzymaj_muzyke(); return start_gry;
     case p_wyjscie: return wyjscie;
     case p_powrot_info:

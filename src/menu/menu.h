@@ -1,5 +1,8 @@
 #pragma once
 #include <string>
+#include <vector>
+
+#include "informacje.h"
 
 class grafika;
 class przycisk;
@@ -54,7 +57,7 @@ class menu {
   // the options and the languages.
   enum numer_przycisku {
     p_nowa_gra, p_wczytaj_mape, p_wczytaj_gre, p_opcje, p_info, p_wyjscie,
-    p_powrot_info,
+    p_powrot_info, p_strona_info,
     p_mapa1, p_mapa2, p_mapa3, p_mapa4, p_powrot_mapy,
     p_zapis1, p_zapis2, p_zapis3, p_zapis4, p_zapis5, p_powrot,
     p_dzwiek, p_komputer, p_sila, p_jezyk,
@@ -69,6 +72,9 @@ class menu {
   wynik_kroku krok();
   void zamknij_menu();
   ekran_menu pobierz_ekran() const { return biezacy_ekran; }
+  // The pages of the information screen and the one shown (from 0).
+  int liczba_stron_informacji() const { return int(strony_informacji.size()); }
+  int pobierz_strone_informacji() const { return strona_informacji_nr; }
   // A button of the open menu (null when the menu is closed).
   const przycisk* pobierz_przycisk(numer_przycisku n) const { return przyciski[n]; }
   // Plays this track instead of making the menu's own (not owned; null: the menu's own).
@@ -88,6 +94,13 @@ class menu {
   void obsluz_klawisze(ekran_menu& nastepny);
   void wybierz_jezyk_przyciskiem(int k);
   void rysuj_tlo_ekranu();
+  void rysuj_informacje();
+  void uloz_strony_informacji();
+  // Whether button n is shown where its screen has it (the page button only while there is
+  // more than one page).
+  bool czy_pokazany(numer_przycisku n) const;
+  void rysuj_przyciski(ekran_menu ktory);
+  bool czy_klikniety(numer_przycisku n);
   void obsluz_komunikat();
   void zatrzymaj_muzyke();
 
@@ -110,4 +123,6 @@ class menu {
   bool okno_pierwsze_uruchomienie = true;
   char komunikat[300] = "";
   bool brak_zapisu_zgloszony = false;  // the player was told nothing can be saved
+  std::vector<strona_informacji> strony_informacji;  // laid out for the active language
+  int strona_informacji_nr = 0;
 };

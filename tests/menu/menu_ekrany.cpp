@@ -164,15 +164,36 @@ TEST_F(MenuTest, KazdyPrzebiegRysujeTloPanelIWersje) {
   EXPECT_TRUE(tlo && panel && wersja);
   EXPECT_EQ(ekran.wywolania.back().co, "pokaz");
   EXPECT_EQ(ekran.wywolania.back().a, 1);
+}
 
+// The information screen shows the language's how-to-play text page by page under its
+// title: every paragraph whole and once, and the page button comes round to the first page.
+TEST_F(MenuTest, InformacjeStronaPoStronie) {
+  m.otworz_menu();
   kliknij(menu::p_info);
-  ekran.wyczysc();
-  m.krok();
-  bool informacja = false;
-  for (const auto& w : ekran.wywolania)
-    informacja |= w.co == "pisz" && w.a == 576 && w.b == 268 && w.c == -1 &&
-                  w.d == makecol(200, 200, 200) && w.tekst.find("Nowa gra") != std::string::npos;
-  EXPECT_TRUE(informacja);
+  ASSERT_EQ(m.pobierz_ekran(), menu::informacje);
+  const int strony = m.liczba_stron_informacji();
+  ASSERT_GE(strony, 1);
+  std::string pokazane, oczekiwane;
+  for (const char* k : {"howto1", "howto2", "howto3", "howto4", "howto5", "howto6"})
+    oczekiwane += std::string(tekst(k)) + " ";
+  for (int s = 0; s < strony; ++s) {
+    EXPECT_EQ(m.pobierz_strone_informacji(), s);
+    ekran.wyczysc();
+    m.krok();
+    bool tytul = false;
+    for (const auto& w : ekran.wywolania) {
+      if (w.co != "pisz") continue;
+      tytul |= w.a == 576 && w.b == 268 && w.d == makecol(255, 255, 255) &&
+               w.tekst == tekst("howtotitle");
+      if (w.d == makecol(200, 200, 200)) pokazane += w.tekst + " ";
+    }
+    EXPECT_TRUE(tytul) << "page " << s;
+    kliknij(menu::p_strona_info);  // hidden while there is one page: nothing happens
+  }
+  EXPECT_EQ(pokazane, oczekiwane);
+  EXPECT_EQ(m.pobierz_strone_informacji(), 0);
+  EXPECT_EQ(m.pobierz_ekran(), menu::informacje);
 }
 
 TEST_F(MenuTest, WyjscieEscIZamkniecieOkna) {
