@@ -134,19 +134,22 @@ TEST_F(CeleKomputera, WedrowkaGdyNieMaDokadIsc) {
   EXPECT_EQ(zamkniety->pobierz_punkty_ruchu(), 7);
 }
 
+// Odd row 11: (20, 10) is at distance 1 and is struck; (21, 10) neighbours the unit too, but
+// lies diagonally, so the unit walks next to it instead. Far targets draw the unit 8 points
+// toward them, also when its window of fields reaches over an edge of the map.
 TEST_F(CeleKomputera, PoleNajblizszeCeluIKontaktWPoziomieIPionie) {
-  // Odd row 11: (20, 10) is at distance 1 and is struck; (21, 10) neighbours the unit too,
-  // but lies diagonally, so the unit walks next to it instead.
-  jednostka* j = p.postaw(pole_smok, 20, 11, 2);
   const struct {
-    int cx, cy, x, y;
-  } przypadki[] = {{20, 10, 20, 10}, {21, 10, 21, 9}, {50, 11, 28, 11}};
+    int x, y, cx, cy, wx, wy;
+  } przypadki[] = {{20, 11, 20, 10, 20, 10}, {20, 11, 21, 10, 21, 9}, {20, 11, 50, 11, 28, 11},
+                   {55, 30, 30, 30, 47, 30}, {4, 30, 30, 30, 12, 30},  {30, 56, 30, 30, 30, 48},
+                   {30, 3, 30, 30, 30, 11}};
   for (const auto& c : przypadki) {
+    jednostka* j = p.postaw(pole_smok, c.x, c.y, 2);
     j->zmien_cel(p.postaw(pole_mag, c.cx, c.cy, 1));
-    j->przywroc_punkty_ruchu(-1);
     const punkt w = j->akcja_cel();
-    EXPECT_EQ(std::make_pair((int)w.rx(), (int)w.ry()), std::make_pair(c.x, c.y)) << c.cx;
+    EXPECT_EQ(std::make_pair((int)w.rx(), (int)w.ry()), std::make_pair(c.wx, c.wy)) << c.x << "," << c.y;
     p.siatka.zeruj_pole(c.cx, c.cy);
+    p.siatka.zeruj_pole(c.x, c.y);
   }
 }
 
