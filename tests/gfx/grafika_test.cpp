@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "grafika.h"
 #include "katalogi.h"
@@ -26,33 +27,27 @@ class GrafikaTest : public ::testing::Test {
   void SetUp() override { przygotuj_allegro(); }
 };
 
-TEST_F(GrafikaTest, TranslucentBlitSkipsPinkAndMixesByFactor) {
+// Pink is never drawn; other pixels mix with the target by factor / 255, rounded.
+TEST_F(GrafikaTest, PrzezroczystyBlitPomijaRozIMieszaWedlugWspolczynnika) {
   BITMAP* zr = create_bitmap_ex(32, 2, 1);
   BITMAP* cel = create_bitmap_ex(32, 4, 1);
   putpixel(zr, 0, 0, kolor(255, 0, 255));
   putpixel(zr, 1, 0, kolor(200, 100, 0));
-  for (int f : {0, 255, 128}) {
+  const int mieszane =
+      kolor((200 * 128 + 127) / 255, (100 * 128 + 127) / 255, (100 * 127 + 127) / 255);
+  const std::pair<int, int> przypadki[] = {
+      {0, kolor(0, 0, 100)}, {255, kolor(200, 100, 0)}, {128, mieszane}};
+  for (const auto& p : przypadki) {
     clear_to_color(cel, kolor(0, 0, 100));
-    blit_przezroczysty(zr, cel, 0, 0, f);
+    blit_przezroczysty(zr, cel, 0, 0, p.first);
     EXPECT_EQ(getpixel(cel, 0, 0), kolor(0, 0, 100)) << "pink must be skipped";
-    int p = getpixel(cel, 1, 0);
-    if (f == 0) {
-      EXPECT_EQ(p, kolor(0, 0, 100));
-    }
-    if (f == 255) {
-      EXPECT_EQ(p, kolor(200, 100, 0));
-    }
-    if (f == 128) {
-      EXPECT_EQ(getr32(p), (200 * 128 + 127) / 255);
-      EXPECT_EQ(getg32(p), (100 * 128 + 127) / 255);
-      EXPECT_EQ(getb32(p), (100 * 127 + 127) / 255);
-    }
+    EXPECT_EQ(getpixel(cel, 1, 0), p.second) << p.first;
   }
   destroy_bitmap(zr);
   destroy_bitmap(cel);
 }
 
-TEST_F(GrafikaTest, TranslucentDrawingClipsAtEveryEdgeAndOutside) {
+TEST_F(GrafikaTest, PrzezroczysteRysowanieObcinaNaKazdejKrawedzi) {
   BITMAP* zr = create_bitmap_ex(32, 10, 10);
   clear_to_color(zr, kolor(255, 255, 255));
   BITMAP* cel = create_bitmap_ex(32, 20, 20);
@@ -77,7 +72,7 @@ TEST_F(GrafikaTest, TranslucentDrawingClipsAtEveryEdgeAndOutside) {
   destroy_bitmap(cel);
 }
 
-TEST_F(GrafikaTest, NightShadingFollowsTheHourAndTheDrawFlag) {
+TEST_F(GrafikaTest, NocCieniujeWedlugGodzinyIFlagiRysowania) {
   grafika g(tryb_grafiki::pamiec);
   BITMAP* b = g.pobierz_bufor();
   ASSERT_NE(b, nullptr);
@@ -93,7 +88,7 @@ TEST_F(GrafikaTest, NightShadingFollowsTheHourAndTheDrawFlag) {
   EXPECT_EQ(getpixel(b, 10, 10), kolor(200, 200, 200));
 }
 
-TEST_F(GrafikaTest, AnimationClockStepsEveryHundredMillisecondsAndPacesPresents) {
+TEST_F(GrafikaTest, ZegarAnimacjiKrokCoStoMilisekundIRytmPokazywania) {
   grafika g(tryb_grafiki::pamiec);
   czas_testu = 1000;
   g.ustaw_zegar(zegar_testu);
@@ -134,7 +129,7 @@ TEST_F(GrafikaTest, AnimationClockStepsEveryHundredMillisecondsAndPacesPresents)
   g.ustaw_zegar(nullptr);
 }
 
-TEST_F(GrafikaTest, FieldsLandOnTheStaggeredGridAndPixelPositionsAbove100) {
+TEST_F(GrafikaTest, PolaNaPrzesunietejSiatceIPozycjePowyzejStu) {
   grafika p(tryb_grafiki::pamiec);
   BITMAP* bufor = p.pobierz_bufor();
   ASSERT_NE(bufor, nullptr);
@@ -148,7 +143,7 @@ TEST_F(GrafikaTest, FieldsLandOnTheStaggeredGridAndPixelPositionsAbove100) {
   EXPECT_NE(getpixel(bufor, 101 + 20, 101 + 20), kolor(255, 0, 255));
 }
 
-TEST_F(GrafikaTest, TextWrapsCarryingTheCharacterAndNumbersFollowDirectly) {
+TEST_F(GrafikaTest, TekstZawijaZeZnakiemALiczbaStoiTuzZaNim) {
   grafika g(tryb_grafiki::pamiec);
   BITMAP* b = g.pobierz_bufor();
   FONT* f = g.pobierz_czcionke() ? g.pobierz_czcionke() : font;
@@ -175,7 +170,7 @@ TEST_F(GrafikaTest, TextWrapsCarryingTheCharacterAndNumbersFollowDirectly) {
   g.pisz(nullptr, 10, 10, 1, 0, true, -1);  // nothing, no crash
 }
 
-TEST_F(GrafikaTest, StandInsAndMissingSheetsDrawNothingWithoutCrashing) {
+TEST_F(GrafikaTest, AtrapaIBrakArkuszyNicNieRysujaBezAwarii) {
   grafika a(tryb_grafiki::atrapa);
   a.rysuj_bitmape(b_interfejs, 0, 0, 0, 0, 1024, 768);
   a.rysuj_pole(pole_miasto_1, 5, 5, 0);
@@ -192,7 +187,7 @@ TEST_F(GrafikaTest, StandInsAndMissingSheetsDrawNothingWithoutCrashing) {
 
 // The font of a game that only spoke ASCII (the space to 127): the accented letters of the
 // language files would show as carets, so the game refuses it and names the file.
-TEST_F(GrafikaTest, AFontWithoutAccentedLettersIsRefusedByName) {
+TEST_F(GrafikaTest, CzcionkaBezPolskichLiterOdrzuconaZNazwa) {
   const std::string k = katalog_tymczasowy();
   char bitmapy[4096];
   ASSERT_NE(getcwd(bitmapy, sizeof bitmapy - 32), nullptr);

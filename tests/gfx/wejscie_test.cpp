@@ -13,7 +13,7 @@
 
 namespace {
 
-TEST(Zdarzenia, PressReportsOncePerHoldAndReleaseInTheFirstPassUp) {
+TEST(Zdarzenia, NacisniecieRazNaPrzytrzymanieAZwolnienieWPierwszymPrzebiegu) {
   grafika_nagrywajaca g;
   zdarzenia z(&g);
   z.odswiez_ze_stanem(0);
@@ -39,7 +39,7 @@ TEST(Zdarzenia, PressReportsOncePerHoldAndReleaseInTheFirstPassUp) {
   EXPECT_EQ(z.zwroc_okno(), 4);
 }
 
-TEST(Przycisk, ClickNeedsPressAndReleaseInsideWithStrictEdges) {
+TEST(Przycisk, KlikWymagaNacisnieciaIZwolnieniaWewnatrz) {
   grafika_nagrywajaca g;
   dev_mode = false;
   przycisk p(&g, 100, 100, "ok");
@@ -60,7 +60,7 @@ TEST(Przycisk, ClickNeedsPressAndReleaseInsideWithStrictEdges) {
   EXPECT_EQ(p.zdarzenie_ze_stanem(150, 110, 0), przycisk::klikniety);
 }
 
-TEST(Przycisk, LabelsAreCopiedCutAndRelabelledWithoutNewBuffers) {
+TEST(Przycisk, NapisyKopiowaneIPrzycinaneBezNowychBuforow) {
   grafika_nagrywajaca g;
   std::string dlugi(400, 'x');
   przycisk p(&g, 0, 0, dlugi.c_str());
@@ -85,7 +85,7 @@ TEST(Przycisk, LabelsAreCopiedCutAndRelabelledWithoutNewBuffers) {
   EXPECT_EQ(g.wywolania.back().b, 7);
 }
 
-TEST(Przycisk, DeveloperModeDragsWithTheRightButton) {
+TEST(Przycisk, TrybDeweloperaPrzeciagaPrawymPrzyciskiem) {
   grafika_nagrywajaca g;
   przycisk p(&g, 100, 100, "ok");
   dev_mode = true;
@@ -115,7 +115,7 @@ class OknoTest : public ::testing::Test {
   grafika_nagrywajaca g;
 };
 
-TEST_F(OknoTest, OneOrTwoButtonsAnswerTheirNumberOnce) {
+TEST_F(OknoTest, JedenLubDwaPrzyciskiOdpowiadajaRazSwoimNumerem) {
   menu m(&g);
   EXPECT_EQ(klik(m, 320 + 130 + 50, 216 + 135, "ok", " "), 0);
   EXPECT_EQ(m.okno(320, 216, "text", "ok", " "), menu::OKNO_OTWARTE) << "a click answers once";
@@ -125,15 +125,12 @@ TEST_F(OknoTest, OneOrTwoButtonsAnswerTheirNumberOnce) {
   g.wyczysc();
   m.okno(320, 216, nullptr, nullptr, nullptr);
   EXPECT_EQ(g.ile("bitmapa"), 1) << "the panel only: null labels mean no buttons";
-}
-
-TEST_F(OknoTest, TextIsWrappedInsideThePanel) {
-  menu m(&g);
+  // The text is wrapped inside the panel.
   g.wyczysc();
   m.okno(320, 216, "hello", "ok", " ");
   bool tekst = false;
   for (const auto& w : g.wywolania)
-    if (w.co == "pisz" && w.tekst == "hello") tekst = w.a == 400 && w.b == 296 && w.c == -1;
+    tekst |= w.co == "pisz" && w.tekst == "hello" && w.a == 400 && w.b == 296 && w.c == -1;
   EXPECT_TRUE(tekst);
 }
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-TEST(Pliki, PathsResolveWithoutRegardToLetterCase) {
+TEST(Pliki, SciezkiBezWzgleduNaWielkoscLiter) {
   std::string k = katalog_tymczasowy();
   mkdir((k + "/Pliki_danych").c_str(), 0755);
   mkdir((k + "/Pliki_danych/muzyka").c_str(), 0755);
@@ -28,7 +28,7 @@ TEST(Pliki, PathsResolveWithoutRegardToLetterCase) {
   EXPECT_EQ(znajdz_plik(nullptr), "");
 }
 
-TEST(Pliki, AtomicWriteReplacesOrKeepsTheOldFile) {
+TEST(Pliki, ZapisAtomowyZastepujeLubZostawiaStaryPlik) {
   std::string k = katalog_tymczasowy();
   std::string cel = k + "/nowy/folder/plik.sav";
   ASSERT_TRUE(zapisz_atomowo(cel.c_str(), "abc", 3)) << "folders are made";
@@ -46,7 +46,7 @@ TEST(Pliki, AtomicWriteReplacesOrKeepsTheOldFile) {
   EXPECT_EQ(pliki_w(k + "/nowy/folder"), "plik.sav ") << "no temporary file is left";
 }
 
-TEST(Pliki, TemporaryFilesOfAKilledWriteGoAtTheNextWrite) {
+TEST(Pliki, PlikiTymczasoweUrwanegoZapisuZnikajaPrzyNastepnym) {
   std::string k = katalog_tymczasowy();
   for (const char* p : {".1.sav.Ab3xY9", "1.sav.tmp", ".2.sav.Ab3xY9", ".1.sav.notes"})
     ASSERT_TRUE(zapisz_plik(k + "/" + p, "urwany zapis"));
@@ -55,7 +55,7 @@ TEST(Pliki, TemporaryFilesOfAKilledWriteGoAtTheNextWrite) {
   EXPECT_EQ(pliki_w(k), ".1.sav.notes .2.sav.Ab3xY9 1.sav ");
 }
 
-TEST(Pliki, LogStaysUnderAMegabyteKeepingItsNewestLines) {
+TEST(Pliki, DziennikPonizejMegabajtaZNajnowszymiLiniami) {
   alarm(10);
   const std::string k = katalog_tymczasowy();
   ASSERT_EQ(chdir(k.c_str()), 0);
@@ -79,7 +79,7 @@ TEST(Pliki, LogStaysUnderAMegabyteKeepingItsNewestLines) {
   alarm(0);
 }
 
-TEST(Pliki, OnlyRegularFilesAreOpenedAndNothingWaitsOnAPipe) {
+TEST(Pliki, TylkoZwyklePlikiINicNieCzekaNaRurze) {
   alarm(10);  // a reader stuck on the pipe fails the test instead of hanging it
   std::string k = katalog_tymczasowy();
   ASSERT_EQ(mkfifo((k + "/rura").c_str(), 0644), 0);
