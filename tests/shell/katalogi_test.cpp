@@ -52,7 +52,7 @@ struct drzewo {
   }
 };
 
-TEST(katalogi, dane_tam_gdzie_sa_zapis_obok_nich_chyba_ze_zainstalowana) {
+TEST(Katalogi, DaneTamGdzieSaZapisObokNichChybaZeZainstalowana) {
   struct przypadek {
     const char* gdzie_gra;  // the copy of the game, under the tree
     const char* program;    // the program's folder
@@ -77,7 +77,7 @@ TEST(katalogi, dane_tam_gdzie_sa_zapis_obok_nich_chyba_ze_zainstalowana) {
   }
 }
 
-TEST(katalogi, zainstalowana_pisze_u_gracza_i_czyta_jego_pliki_najpierw) {
+TEST(Katalogi, ZainstalowanaPiszeUGraczaICzytaJegoPlikiNajpierw) {
   drzewo d;
   const std::string dane = d.k + "/usr/share/twierdze";
   d.gra_w(dane);
@@ -101,7 +101,7 @@ TEST(katalogi, zainstalowana_pisze_u_gracza_i_czyta_jego_pliki_najpierw) {
   chmod(dane.c_str(), 0755);
 }
 
-TEST(katalogi, bez_folderu_gracza_gra_idzie_a_zapis_mowi_dlaczego) {
+TEST(Katalogi, BezFolderuGraczaGraIdzieAZapisMowiDlaczego) {
   drzewo d;
   d.gra_w(d.k + "/usr/share/twierdze");
   zapisz_plik(d.k + "/plik", "nie folder");

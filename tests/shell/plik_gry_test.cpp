@@ -50,7 +50,7 @@ struct folder_gry {
   }
 };
 
-TEST(plik_gry, odrzuca_zle_pliki_bez_zmian) {
+TEST(PlikGry, OdrzucaZlePlikiBezZmian) {
   folder_gry f;
   char blad[256];
   godzina = 3.0f;
@@ -74,7 +74,7 @@ TEST(plik_gry, odrzuca_zle_pliki_bez_zmian) {
   EXPECT_EQ(std::string(blad), f.k + "/brak.sav: " + tekst("erropen"));
 }
 
-TEST(plik_gry, odrzuca_zle_rekordy_i_przycina_wartosci) {
+TEST(PlikGry, OdrzucaZleRekordyIPrzycinaWartosci) {
   folder_gry f;
   char blad[256];
   const std::string tresc = f.naglowek() + f.zamki +
@@ -98,7 +98,7 @@ TEST(plik_gry, odrzuca_zle_rekordy_i_przycina_wartosci) {
 
 // Numbers past what the game holds are refused or held at a bound, never wrapped: an hour
 // that is no number is refused, others are brought into the day.
-TEST(plik_gry, liczby_spoza_zakresu_odrzucone_lub_przyciete) {
+TEST(PlikGry, LiczbySpozaZakresuOdrzuconeLubPrzyciete) {
   folder_gry f;
   char blad[256];
   const std::pair<const char*, float> godziny[] = {
@@ -129,7 +129,7 @@ TEST(plik_gry, liczby_spoza_zakresu_odrzucone_lub_przyciete) {
   EXPECT_EQ(j->pobierz_pieniadze(), SHRT_MAX);
 }
 
-TEST(plik_gry, zamek_zostaje_w_siatce) {
+TEST(PlikGry, ZamekZostajeWSiatce) {
   folder_gry f;
   char blad[256];
   ASSERT_TRUE(f.wczytaj(f.naglowek() + f.zamki + "X 1 5 5 180 180 9 40 50 70 0 1 0 20 0E", blad));
@@ -137,7 +137,7 @@ TEST(plik_gry, zamek_zostaje_w_siatce) {
   EXPECT_EQ(f.stan.siatka->pobierz_jednostke(5, 5)->pobierz_wyglad(), pole_zamek_gracz_1);
 }
 
-TEST(plik_gry, zapis_ma_dokladne_bajty_i_wraca_ten_sam) {
+TEST(PlikGry, ZapisMaDokladneBajtyIWracaTenSam) {
   folder_gry f;
   char blad[256];
   const std::string tresc = f.naglowek(2) + f.zamki +
@@ -164,7 +164,7 @@ TEST(plik_gry, zapis_ma_dokladne_bajty_i_wraca_ten_sam) {
 
 // A pipe or folder in place of a game file or its map is refused at once, never waited on;
 // a map that is empty or not terrain is refused like a missing one, naming the map.
-TEST(plik_gry, pliki_nie_do_odczytu_i_mapy_bez_terenu) {
+TEST(PlikGry, PlikiNieDoOdczytuIMapyBezTerenu) {
   folder_gry f;
   char blad[256];
   alarm(10);  // a reader stuck on a pipe fails the test instead of hanging it
@@ -195,7 +195,7 @@ TEST(plik_gry, pliki_nie_do_odczytu_i_mapy_bez_terenu) {
 
 // Each writer of the game in a child whose files may not grow past 64 bytes, as on a full
 // disk: the write fails, the old file stays whole and no temporary file is left beside it.
-TEST(plik_gry, pisarze_przy_pelnym_dysku_zostawiaja_stary_plik) {
+TEST(PlikGry, PisarzePrzyPelnymDyskuZostawiajaStaryPlik) {
   folder_gry f;
   char blad[256];
   ASSERT_TRUE(f.wczytaj(f.naglowek() + f.zamki + "E", blad)) << blad;
@@ -237,7 +237,7 @@ TEST(plik_gry, pisarze_przy_pelnym_dysku_zostawiaja_stary_plik) {
   EXPECT_EQ(pliki_w(".").find(".config.cfg."), std::string::npos);
 }
 
-TEST(plik_gry, wybory_menu) {
+TEST(PlikGry, WyboryMenu) {
   EXPECT_STREQ(plik_wyboru(1), "Zapisane_gry/1.sav");
   EXPECT_STREQ(plik_wyboru(9), "Pliki_danych/Mapy/map4.sce");
   EXPECT_EQ(plik_wyboru(0), nullptr);

@@ -36,7 +36,7 @@ std::string slot(const std::string& katalog, int n) {
   }
 }
 
-TEST(ZapisPrzerwany, KilledSavesLeaveEverySlotOldOrNewAndLoadable) {
+TEST(ZapisPrzerwany, ZabiteZapisyZostawiajaKazdySlotStaryLubNowy) {
   przygotuj_allegro();
   grafika ekran(tryb_grafiki::atrapa);
   zdarzenia wejscie(&ekran);
