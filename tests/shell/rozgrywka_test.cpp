@@ -184,34 +184,29 @@ TEST_F(RozgrywkaTest, UpadekZamkuKonczyGreZwyciestwemDrugiejStrony) {
   }
 }
 
+// The window's close button asks first, over a message that waits its turn (the message is
+// neither drawn nor dropped); cancel returns to the game and OK ends it.
 TEST_F(RozgrywkaTest, ZamkniecieOknaPytaAAnulujWraca) {
   rozgrywka& r = start();
   kliknij_przycisk(rozgrywka::p_opcje);
+  wejscie.wyswietl_okno(1);
   zglos_prosbe_zamkniecia();
+  ekran.wyczysc();
   r.klatka();
   EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_wyjscie);
   EXPECT_FALSE(r.czy_menu_w_grze());
   EXPECT_FALSE(r.czy_zakonczona());
+  EXPECT_FALSE(napisano(tekst("foodfound"), 400, 296));
+  int panele = 0;
+  for (const auto& w : ekran.wywolania) panele += w.co == "bitmapa" && w.a == b_pr3;
+  EXPECT_EQ(panele, 1);
   kliknij(320 + 190 + 50, 216 + 125 + 10);  // the second button
   EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_jednostki);
   EXPECT_FALSE(r.czy_zakonczona());
+  EXPECT_EQ(wejscie.zwroc_okno(), 1);
   r.zmien_tryb_panelu(rozgrywka::panel_wyjscie);
   kliknij(320 + 70 + 50, 216 + 125 + 10);  // the first button
   EXPECT_TRUE(r.czy_zakonczona());
-}
-
-TEST_F(RozgrywkaTest, PytanieOWyjscieWstrzymujeKomunikat) {
-  rozgrywka& r = start();
-  wejscie.wyswietl_okno(1);
-  r.zmien_tryb_panelu(rozgrywka::panel_wyjscie);
-  ekran.wyczysc();
-  r.klatka();
-  EXPECT_FALSE(napisano(tekst("foodfound"), 400, 296));
-  int panele = 0;
-  for (const auto& w : ekran.wywolania)
-    if (w.co == "bitmapa" && w.a == b_pr3) ++panele;
-  EXPECT_EQ(panele, 1);
-  EXPECT_EQ(wejscie.zwroc_okno(), 1);
 }
 
 long zegar_staly() { return 0; }
