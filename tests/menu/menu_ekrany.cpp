@@ -79,37 +79,22 @@ TEST_F(MenuTest, ZapisyMowiaCoZawierajaAWybranaMapaJestZaznaczona) {
   EXPECT_FALSE(ramka_przy(624, 330));
 }
 
-TEST_F(MenuTest, PowrotyWracajaNaWlasciwyEkran) {
+// Each back button returns to the screen it came from, and the places of another screen's
+// buttons answer nothing (map 1 on the main screen, slot 5 on the options): no game is
+// chosen along the way, so new game would still start map 1.
+TEST_F(MenuTest, PowrotyIPrzyciskiInnegoEkranu) {
   m.otworz_menu();
-  kliknij(menu::p_info);
-  EXPECT_EQ(m.pobierz_ekran(), menu::informacje);
-  kliknij(menu::p_powrot_info);
-  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
-  kliknij(menu::p_wczytaj_mape);
-  kliknij(menu::p_powrot_mapy);
-  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
-  EXPECT_EQ(m.wczytana_gra(), 6);  // back without a choice keeps map 1
-  kliknij(menu::p_opcje);
-  kliknij(menu::p_jezyk);
-  EXPECT_EQ(m.pobierz_ekran(), menu::jezyki);
-  kliknij(menu::p_powrot);
-  EXPECT_EQ(m.pobierz_ekran(), menu::opcje);
-  kliknij(menu::p_powrot);
-  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
-}
-
-TEST_F(MenuTest, PrzyciskiInnegoEkranuNieReaguja) {
-  m.otworz_menu();
-  // Map 1's place holds nothing on the main screen.
-  kliknij(menu::p_mapa1);
+  const std::pair<menu::numer_przycisku, decltype(m.pobierz_ekran())> kroki[] = {
+      {menu::p_info, menu::informacje}, {menu::p_powrot_info, menu::glowny},
+      {menu::p_wczytaj_mape, menu::mapy}, {menu::p_powrot_mapy, menu::glowny},
+      {menu::p_mapa1, menu::glowny},      {menu::p_opcje, menu::opcje},
+      {menu::p_zapis5, menu::opcje},      {menu::p_jezyk, menu::jezyki},
+      {menu::p_powrot, menu::opcje},      {menu::p_powrot, menu::glowny}};
+  for (const auto& k : kroki) {
+    EXPECT_EQ(kliknij(k.first), menu::dalej) << k.first;
+    EXPECT_EQ(m.pobierz_ekran(), k.second) << k.first;
+  }
   EXPECT_EQ(m.wczytana_gra(), 6);
-  EXPECT_EQ(m.pobierz_ekran(), menu::glowny);
-  kliknij(menu::p_opcje);
-  ASSERT_EQ(m.pobierz_ekran(), menu::opcje);
-  // Slot 5's place is empty on the options screen: nothing is loaded.
-  EXPECT_EQ(kliknij(menu::p_zapis5), menu::dalej);
-  EXPECT_EQ(m.wczytana_gra(), 6);
-  EXPECT_EQ(m.pobierz_ekran(), menu::opcje);
 }
 
 TEST_F(MenuTest, KomputerKrazyIDzwiekSiePrzelacza) {

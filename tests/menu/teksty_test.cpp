@@ -56,22 +56,20 @@ class JezykTest : public ::testing::Test {
   std::string stary, katalog;
 };
 
-TEST_F(JezykTest, NiemieckiWybieraSwojPlik) {
-  zapisz_plik("config.cfg", "[General]\nlanguage = GERMAN\n");
-  EXPECT_STREQ(wybierz_jezyk(), "LANG: German");
-  EXPECT_STREQ(tekst("ok"), "Gut");
+// The setting in config.cfg picks the language file; an unknown, lower-case or missing
+// setting, or one whose file is missing, falls back to Polish. Missing keys read as empty.
+TEST_F(JezykTest, UstawienieWybieraPlikAInneDajaPolski) {
+  const char* const przypadki[][3] = {{nullptr, "LANG: Polski", "Dobrze"},
+                                      {"GERMAN", "LANG: German", "Gut"},
+                                      {"english", "LANG: Polski", "Dobrze"},
+                                      {"FRENCH", "LANG: Polski", "Dobrze"}};  // no gm_fr.cfg
+  for (const auto& p : przypadki) {
+    if (p[0]) zapisz_plik("config.cfg", std::string("[General]\nlanguage = ") + p[0] + "\n");
+    EXPECT_STREQ(wybierz_jezyk(), p[1]) << (p[0] ? p[0] : "no config.cfg");
+    EXPECT_STREQ(tekst("ok"), p[2]);
+  }
   EXPECT_STREQ(tekst("missing key"), "");
   EXPECT_STREQ(tekst(nullptr), "");
-}
-
-TEST_F(JezykTest, NieznanyBrakujacyLubMalymiLiteramiDajePolski) {
-  EXPECT_STREQ(wybierz_jezyk(), "LANG: Polski");  // no config.cfg
-  EXPECT_STREQ(tekst("ok"), "Dobrze");
-  zapisz_plik("config.cfg", "[General]\nlanguage = english\n");
-  EXPECT_STREQ(wybierz_jezyk(), "LANG: Polski");
-  zapisz_plik("config.cfg", "[General]\nlanguage = FRENCH\n");  // no gm_fr.cfg here
-  EXPECT_STREQ(wybierz_jezyk(), "LANG: Polski");
-  EXPECT_STREQ(tekst("ok"), "Dobrze");
 }
 
 // A language file that cannot carry the menu is not used: the Polish texts stay, and the
