@@ -80,18 +80,21 @@ TEST_F(Widok, OknoDlaSrodkaIPrzyKrawedziach) {
   EXPECT_FALSE(m->czy_na_ekranie(40, 39));
 }
 
+// Flat ground first, then forest and mountains, each at its place in the window, which here
+// starts at (17, 14).
 TEST_F(Widok, PrzebiegiLasIGoryPoPlaskimTerenie) {
   auto m = zrob('7');
-  m->zmien_pole(3, 3, '2');
-  m->zmien_pole(5, 5, '5');
-  m->zmien_pole(6, 6, '9');  // not terrain: drawn as nothing
+  m->zmien_pole(20, 17, '2');
+  m->zmien_pole(22, 19, '5');
+  m->zmien_pole(23, 20, '9');  // not terrain: drawn as nothing
+  m->ustaw_srodek(punkt(30, 24));
   m->pokaz();
   int ostatni_plaski = -1, las = -1, gory = -1, nieznane = 0;
   for (int i = 0; i < (int)g->wywolania.size(); i++) {
     const auto& w = g->wywolania[i];
     if (w.a == pole_kamien && w.d == 0) ostatni_plaski = i;
-    if (w.a == pole_las && w.d == 0) las = i;
-    if (w.a == pole_gory && w.d == 0) gory = i;
+    if (w.a == pole_las && w.d == 0 && w.b == 3 && w.c == 3) las = i;
+    if (w.a == pole_gory && w.d == 0 && w.b == 5 && w.c == 5) gory = i;
     if (w.b == 6 && w.c == 6) nieznane++;
   }
   EXPECT_EQ(ostatni_plaski, 27 * 20 - 3 - 1);
