@@ -207,9 +207,10 @@ TEST(ZdarzeniePola, SmiercNaLawieZwalniaPole) {
   }
 }
 
-// A computer's order that neither moves nor fights costs one point, even when choosing the
-// destination already took it: boxed in by water, far from its target, the unit stays.
-TEST(Rozkaz, KomputerBezRuchuIWalkiTraciJedenPunkt) {
+// Only the selected unit takes orders: a waiting one keeps its points. A computer's order
+// that neither moves nor fights costs one point, even when choosing the destination already
+// took it: boxed in by water, far from its target, the unit stays.
+TEST(Rozkaz, TylkoWybranaDzialaIKomputerBezSkutkuTraciPunkt) {
   przygotuj_allegro();
   pole_bitwy b;
   zdarzenia wejscie(&b.ekran);
@@ -219,9 +220,11 @@ TEST(Rozkaz, KomputerBezRuchuIWalkiTraciJedenPunkt) {
   b.maluj(29, 29, 31, 31, '3');
   b.maluj(30, 30, 30, 30, '1');
   j->zmien_cel(b.postaw(pole_mag, 40, 40, 3 - ai));
-  j->zmien_stan(1);
   const int przed = j->pobierz_punkty_ruchu();
-  j->sterowanie();
+  j->obsluga();
+  EXPECT_EQ(j->pobierz_punkty_ruchu(), przed);
+  j->zmien_stan(1);
+  j->obsluga();
   EXPECT_EQ(j->pobierz_punkty_ruchu(), przed - 1);
   EXPECT_EQ(b.siatka.pobierz_jednostke(30, 30), j.get());
 }
