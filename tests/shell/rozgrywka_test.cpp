@@ -204,7 +204,11 @@ TEST_F(RozgrywkaTest, ZamkniecieOknaPytaAAnulujWraca) {
   EXPECT_EQ(r.pobierz_tryb_panelu(), rozgrywka::panel_jednostki);
   EXPECT_FALSE(r.czy_zakonczona());
   EXPECT_EQ(wejscie.zwroc_okno(), 1);
+  // The question alone, with no message behind it, holds the panel's buttons too.
+  wejscie.wyswietl_okno(0);
   r.zmien_tryb_panelu(rozgrywka::panel_wyjscie);
+  kliknij_przycisk(rozgrywka::p_koniec_tury);
+  EXPECT_EQ(stan.aktywny_gracz, 1);
   kliknij(320 + 70 + 50, 216 + 125 + 10);  // the first button
   EXPECT_TRUE(r.czy_zakonczona());
 }
