@@ -130,7 +130,8 @@ TEST_F(OknoTest, JedenLubDwaPrzyciskiOdpowiadajaRazSwoimNumerem) {
   m.okno(320, 216, "hello", "ok", " ");
   bool tekst = false;
   for (const auto& w : g.wywolania)
-    tekst |= w.co == "pisz" && w.tekst == "hello" && w.a == 400 && w.b == 296 && w.c == -1;
+    tekst |= w.co == "pisz" && w.tekst == "hello" && w.a == 400 && w.b == 296 && w.c == -1 &&
+             w.e == 0;  // from the left edge, not centred
   EXPECT_TRUE(tekst);
 }
 

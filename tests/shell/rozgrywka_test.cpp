@@ -333,19 +333,27 @@ TEST_F(RozgrywkaTest, RobotnikPrzyUszkodzonymZamkuNaprawiaITrenuje) {
   EXPECT_FALSE(narysowano_przycisk(510, 700));
 }
 
-TEST_F(RozgrywkaTest, KlikNaPaneluNieDochodziDoMapy) {
+// Clicks on the command panel, or inside the open in-game menu, do not reach the map.
+TEST_F(RozgrywkaTest, KlikNaPaneluIWMenuNieDochodziDoMapy) {
+  w_pustym_folderze();  // a stray click on a save slot writes nowhere that matters
   rozgrywka& r = start();
-  mouse_x = 300;
-  mouse_y = 700;
-  mouse_b = 1;
-  r.klatka();
-  EXPECT_FALSE(wejscie.l_klikniety());
-  mouse_b = 0;
-  r.klatka();
-  mouse_y = 300;
-  mouse_b = 1;
-  r.klatka();
-  EXPECT_TRUE(wejscie.l_klikniety());
+  kliknij_przycisk(rozgrywka::p_opcje);
+  ASSERT_TRUE(r.czy_menu_w_grze());
+  struct przypadek {
+    int x, y;
+    bool dochodzi;
+  } przypadki[] = {{300, 700, false}, {300, 300, true},  {410, 115, false}, {609, 444, false},
+                   {409, 300, true},  {610, 300, true},  {500, 114, true},  {500, 445, true}};
+  for (const przypadek& p : przypadki) {
+    mouse_x = p.x;
+    mouse_y = p.y;
+    mouse_b = 1;
+    r.klatka();
+    EXPECT_EQ(wejscie.l_klikniety(), p.dochodzi) << p.x << ", " << p.y;
+    mouse_b = 0;
+    r.klatka();
+  }
+  EXPECT_TRUE(r.czy_menu_w_grze());
 }
 
 TEST_F(RozgrywkaTest, NieudanyZapisZostawiaMenuZKomunikatem) {
