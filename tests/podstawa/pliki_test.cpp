@@ -48,17 +48,22 @@ TEST(Pliki, ZapisAtomowyZastepujeLubZostawiaStaryPlik) {
 
 TEST(Pliki, PlikiTymczasoweUrwanegoZapisuZnikajaPrzyNastepnym) {
   std::string k = katalog_tymczasowy();
-  for (const char* p : {".1.sav.Ab3xY9", "1.sav.tmp", ".2.sav.Ab3xY9", ".1.sav.notes"})
+  for (const char* p : {".1.sav.Ab3xY9", "1.sav.tmp", ".2.sav.Ab3xY9", ".1.sav.notes",
+                        ".1.sav.Ab-xY9"})
     ASSERT_TRUE(zapisz_plik(k + "/" + p, "urwany zapis"));
   ASSERT_TRUE(zapisz_atomowo((k + "/1.sav").c_str(), "gra", 3));
-  // Only the leftovers of this target go; another slot's stays for its own next save.
-  EXPECT_EQ(pliki_w(k), ".1.sav.notes .2.sav.Ab3xY9 1.sav ");
+  // Only the leftovers of this target go (six letters or digits after its name); another
+  // slot's stays for its own next save.
+  EXPECT_EQ(pliki_w(k), ".1.sav.Ab-xY9 .1.sav.notes .2.sav.Ab3xY9 1.sav ");
 }
 
 TEST(Pliki, DziennikPonizejMegabajtaZNajnowszymiLiniami) {
   alarm(10);
   const std::string k = katalog_tymczasowy();
   ASSERT_EQ(chdir(k.c_str()), 0);
+  // A line one byte past the line buffer is cut to it, with no zero byte in the file.
+  piszlog(std::string(505, 'x').c_str(), 7);
+  EXPECT_EQ(wczytaj_plik("log.txt"), "\n" + std::string(505, 'x') + " --- ");
   std::string log;
   for (int i = 0; log.size() < (1u << 20) - 20; ++i) log += "\nline " + std::to_string(i) + " --- 1";
   ASSERT_TRUE(zapisz_plik("log.txt", log));
