@@ -62,7 +62,7 @@ echo "memory after loading map 1: $(awk '/VmRSS/ {print $2, $3}' /proc/$PID_GRY/
 xdotool mousemove --window "$OKNO" 800 750
 sleep 0.3
 przed=$(date +%s%N)
-xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
+xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.05
 xdotool mousemove --window "$OKNO" 500 300
 sleep 0.3
 until [ "$(strona)" = blue ]; do sleep 0.05; done

@@ -158,6 +158,7 @@ grafika::~grafika() {
   for (int i = 0; i < liczba; ++i)
     if (this->*pliki[i].pole) destroy_bitmap(this->*pliki[i].pole);
   if (bufor) destroy_bitmap(bufor);
+  if (interfejs_rle) destroy_rle_sprite(interfejs_rle);
   if (czcionka) destroy_font(czcionka);
   if (na_ekranie) allegro_exit();
 }

@@ -75,6 +75,9 @@ class grafika {
   // pass has drawn the map (the view moved, the turn passed, the computer acted). The pass
   // that asks presents nothing new for it.
   void rysuj_w_nastepnym();
+  // The clock time of the next pass that draws in full: the next animation step, or a time
+  // long past when a redraw was asked for. A loop with nothing else to do sleeps until then.
+  long pobierz_termin_rysowania() const;
   virtual void rysuj_noc(short godzina);
 
   // The colour-coded mouse map read by the map view; null when not loaded.
@@ -119,6 +122,9 @@ class grafika {
   bool wymus = false;
   bool w_nastepnym = false;  // rysuj_w_nastepnym was asked; czy_pokazac turns it into wymus
   BITMAP* mapa_myszki = nullptr;
+  // The frame of the game screen as runs of pixels, made on its first whole draw: the map
+  // shows through most of it, and the runs skip that part instead of testing every pixel.
+  RLE_SPRITE* interfejs_rle = nullptr;
 
   zegar_ms zegar = zegar_scienny_ms;
   bool na_ekranie = false;

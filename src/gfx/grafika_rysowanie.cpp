@@ -98,6 +98,12 @@ void grafika::wymus_rysowanie() { wymus = true; }
 
 void grafika::rysuj_w_nastepnym() { w_nastepnym = true; }
 
+// The step comes in the first rysuj_pole once the elapsed units exceed 9.
+long grafika::pobierz_termin_rysowania() const {
+  if (wymus || w_nastepnym) return 0;
+  return (czas_klatki / okres + 10) * okres;
+}
+
 void grafika::czysc_ekran(int kolor) {
   if (bufor) clear_to_color(bufor, kolor);
 }
@@ -147,6 +153,13 @@ void grafika::rysuj_bitmape(typ_bitmapy typ, int x, int y, int zx, int zy, int s
                               szynka, monety};
   BITMAP* z = zrodla[typ];
   if (!z) return;
+  if (typ == b_interfejs && zx == 0 && zy == 0 && szer == z->w && wys == z->h) {
+    if (!interfejs_rle) interfejs_rle = get_rle_sprite(z);
+    if (interfejs_rle) {
+      draw_rle_sprite(bufor, interfejs_rle, x, y);
+      return;
+    }
+  }
   switch (o.sposob) {
     case maskowany: masked_blit(z, bufor, zx, zy, x, y, szer, wys); break;
     case kopia: blit(z, bufor, zx, zy, x, y, szer, wys); break;

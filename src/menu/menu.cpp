@@ -14,6 +14,7 @@
 #include "grafika.h"
 #include "katalogi.h"
 #include "mapa.h"
+#include "oczekiwanie.h"
 #include "muzyka.h"
 #include "pliki.h"
 #include "przycisk.h"
@@ -182,13 +183,23 @@ int menu::zwroc_ustawienia(short co) const {
 
 int menu::pokaz() {
   otworz_menu();
+  oczekiwanie czuwanie(ekran);
+  bool po_ruchu = true;
   for (;;) {
+    const long poczatek = ekran->teraz();
+    czuwanie.zapamietaj();
     wynik_kroku w = krok();
     if (w == wyjscie) std::exit(-1);
     if (w == start_gry) break;
-    // Give the processor back between passes: every pass presents the whole screen, and a
-    // hundred passes a second keep the pointer smooth without keeping a core busy.
-    rest(10);
+    // Nothing on the menu moves by itself: each pass presents the whole screen, so the next
+    // waits for the pointer, a button or a key (a hundred passes a second at most while they
+    // move), with the music fed meanwhile and a pass now and then all the same. A pass the
+    // player woke is followed by one more, which shows what it changed (a window, a screen).
+    const long termin = poczatek + (po_ruchu ? ODSTEP_MS : ODSWIEZENIE_MS);
+    czuwanie.czekaj(termin, poczatek + ODSTEP_MS, [this] {
+      if (muzyka_menu) muzyka_menu->odtwarzaj();
+    });
+    po_ruchu = czuwanie.czy_zmiana();
   }
   zamknij_menu();
   return 1;

@@ -28,6 +28,10 @@ class menu {
   ~menu();
   // Runs the menu's own loop until a new game or a saved game is chosen; returns 1.
   int pokaz();
+  // The loop's passes: at most one every ODSTEP_MS while the player moves, at least one every
+  // ODSWIEZENIE_MS while nothing happens.
+  static const long ODSTEP_MS = 10;
+  static const long ODSWIEZENIE_MS = 500;
   int wczytana_gra() const { return wybor; }
   const char* wczytana_mapa() const { return sciezka_mapy; }
   // co = 1: 1 while sound is on, 0 when off. Any other co: 0.

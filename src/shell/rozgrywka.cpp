@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "armia.h"
@@ -91,7 +92,7 @@ int bialy() { return makecol(255, 255, 255); }
 
 }  // namespace
 
-rozgrywka::rozgrywka(stan_gry& s, menu* m, bool z_muzyka) : stan(s), okna(m) {
+rozgrywka::rozgrywka(stan_gry& s, menu* m, bool z_muzyka) : stan(s), okna(m), czuwanie(s.ekran) {
   silny = new komputer_silny(stan);
   ustaw_doradce(silny);
   for (int i = 0; i < LICZBA_PRZYCISKOW; ++i)
@@ -150,7 +151,12 @@ bool rozgrywka::klik(int nr) {
 
 void rozgrywka::klatka() {
   grafika* ekran = stan.ekran;
-  long pokazane_przed = ekran->pobierz_liczbe_pokazan();
+  const long poczatek = ekran->teraz();
+  // On the screen a pass in which the player moved or pressed something presents its picture,
+  // so the pointer and the buttons answer at once, not at the next animation step.
+  const bool reka = oddawaj_procesor && czuwanie.czy_zmiana();
+  czuwanie.zapamietaj();
+  if (oddawaj_procesor) sledz_wskaznik();
   stan.wejscie->odswiez_klawisze();
   if (stan.wejscie->nacisniety(KEY_D)) dev_mode = !dev_mode;
   if (czy_prosba_zamkniecia()) zamkniecie_okna();
@@ -207,15 +213,40 @@ void rozgrywka::klatka() {
   pasek_stanu();
   licznik_fps();
   ekran->zmiana_klatki(false);
-  ekran->pokaz(false);
+  ekran->pokaz(reka);
   poll_mouse();
   if (biezacy_utwor) biezacy_utwor->odtwarzaj();
   klawisze_mapy();
   klawisze_dewelopera();
   ++liczba_klatek;
-  // The screen changes only at presents (ten a second), so a few milliseconds of sleep in
-  // between change neither the picture nor how soon a click is seen.
-  if (oddawaj_procesor && ekran->pobierz_liczbe_pokazan() == pokazane_przed) rest(4);
+  if (!oddawaj_procesor) return;
+  // What a click did (a move, a selection, a window) is drawn in full in the next pass, and
+  // a pass the player woke is followed by one more, which shows what a key changed.
+  if (mouse_b != poprzednie_przyciski) ekran->rysuj_w_nastepnym();
+  poprzednie_przyciski = mouse_b;
+  czekaj_na_zmiane(poczatek, reka);
+}
+
+// The field under the pointer is highlighted in full passes; when the pointer reaches another
+// field this pass is drawn in full, so the highlight keeps up with the pointer.
+void rozgrywka::sledz_wskaznik() {
+  const punkt p = stan.teren->pole_pod_punktem(mouse_x, mouse_y, false);
+  if (p.rx() != pole_wskaznika.rx() || p.ry() != pole_wskaznika.ry()) stan.ekran->wymus_rysowanie();
+  pole_wskaznika = p;
+}
+
+// Nothing changes on its own between the animation steps, the scrolling steps and the
+// computer's orders: the loop sleeps until the first of them, or until the player moves or
+// presses something, and keeps the music fed meanwhile.
+void rozgrywka::czekaj_na_zmiane(long poczatek, bool po_ruchu) {
+  long termin = stan.ekran->pobierz_termin_rysowania();
+  if (po_ruchu) termin = std::min(termin, poczatek + ODSTEP_PRZEBIEGOW_MS);
+  const long przewiniecie = stan.teren->pobierz_nastepne_przewiniecie();
+  if (tryb_panelu != panel_koniec_gry && przewiniecie >= 0) termin = std::min(termin, przewiniecie);
+  if (czy_komputer()) termin = std::min(termin, tempo.pobierz_termin());
+  czuwanie.czekaj(termin, poczatek + ODSTEP_PRZEBIEGOW_MS, [this] {
+    if (biezacy_utwor) biezacy_utwor->odtwarzaj();
+  });
 }
 
 void rozgrywka::zmien_utwor(muzyka* m, int tryb) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "oczekiwanie.h"
+#include "punkt.h"
 #include "stan_gry.h"
 #include "tempo_komputera.h"
 
@@ -62,8 +64,12 @@ class rozgrywka {
   // The message of a failed save, shown until it is acknowledged; "" when none.
   const char* pobierz_blad_zapisu() const { return blad_zapisu; }
   long pobierz_liczbe_klatek() const { return liczba_klatek; }
-  // Whether a pass that presents nothing sleeps a millisecond (off for tests and benchmarks).
+  // Whether the loop runs for a person at the screen (the default): it sleeps while nothing
+  // changes and presents what the player's hands do at once. Off for tests and benchmarks,
+  // which drive passes of their own.
   void ustaw_oddawanie_procesora(bool tak) { oddawaj_procesor = tak; }
+  // The shortest time between two passes that the player's input wakes.
+  static const long ODSTEP_PRZEBIEGOW_MS = 10;
   short pobierz_fps() const { return fps_pokazane; }
   // Whether the computer's turn is paced for the eye (the game on screen) or runs at full
   // speed (the default: tests, soak games, the tournament).
@@ -87,6 +93,8 @@ class rozgrywka {
   void pomin_klikniecia_pod_oknem();
   void po_przebiegu_komputera(long rozkazy_przed, long teraz);
   bool koniec_tury_komputera(long teraz);
+  void sledz_wskaznik();
+  void czekaj_na_zmiane(long poczatek, bool po_ruchu);
   void pokaz_pole(int x, int y);
 
   // The command panel.
@@ -128,6 +136,9 @@ class rozgrywka {
   komputer_silny* silny = nullptr;
   tempo_komputera tempo;
   bool komputer_dziala = true;  // the computer on turn takes its pass in this frame
+  oczekiwanie czuwanie;
+  punkt pole_wskaznika;         // the field under the pointer in the last pass
+  int poprzednie_przyciski = 0;  // the mouse buttons in the last pass
   jednostka* ostatnia_aktywna = nullptr;  // the selected unit the panel showed last pass
   bool koniec_odlozony = false;  // the computer is done; its turn ends when the beat is over
 

@@ -7,6 +7,7 @@
 
 #include "globalne.h"
 #include "menu.h"
+#include "oczekiwanie.h"
 #include "przycisk.h"
 #include "srodowisko.h"
 #include "zdarzenia.h"
@@ -37,6 +38,53 @@ TEST(Zdarzenia, NacisniecieRazNaPrzytrzymanieAZwolnienieWPierwszymPrzebiegu) {
   z.wyswietl_okno(4);
   z.zeruj();
   EXPECT_EQ(z.zwroc_okno(), 4);
+}
+
+long czas_czuwania = 0;
+long zegar_czuwania() { return czas_czuwania; }
+long chwila_zmiany = -1;
+int rodzaj_zmiany = 0;  // 0 the pointer moves, 1 a key goes down, 2 a button
+// A step of sleep on the test's clock; the player acts when its moment comes.
+void sen_testowy(int ms) {
+  czas_czuwania += ms;
+  if (chwila_zmiany < 0 || czas_czuwania < chwila_zmiany) return;
+  if (rodzaj_zmiany == 0) mouse_x = 600;
+  if (rodzaj_zmiany == 1) key[KEY_A] = 1;
+  if (rodzaj_zmiany == 2) mouse_b = 1;
+}
+
+// The idle loop sleeps until what is due comes or the player moves, never before the shortest
+// gap between passes, and feeds the music in every step of its sleep.
+TEST(Oczekiwanie, SpiDoTerminuAlboDoRuchuGracza) {
+  grafika_nagrywajaca g;
+  g.ustaw_zegar(zegar_czuwania);
+  struct przypadek {
+    long termin, najwczesniej, zmiana;
+    int co;
+    long pobudka;
+  };
+  const przypadek przypadki[] = {
+      {100, 10, -1, 0, 100},  {-5, 10, -1, 0, 0},  {100, 10, 30, 0, 30},
+      {100, 10, 2, 2, 10},    {100, 10, 40, 1, 40}, {100, 10, 200, 0, 100},
+  };
+  for (const przypadek& p : przypadki) {
+    mouse_x = mouse_y = 300;
+    mouse_b = 0;
+    key[KEY_A] = 0;
+    czas_czuwania = 0;
+    chwila_zmiany = p.zmiana;
+    rodzaj_zmiany = p.co;
+    oczekiwanie o(&g, sen_testowy);
+    o.zapamietaj();
+    int karmienia = 0;
+    const int kroki = o.czekaj(p.termin, p.najwczesniej, [&] { ++karmienia; });
+    EXPECT_GE(czas_czuwania, p.pobudka) << p.termin << " " << p.zmiana;
+    EXPECT_LT(czas_czuwania, p.pobudka + oczekiwanie::KROK_MS) << p.termin << " " << p.zmiana;
+    EXPECT_EQ(karmienia, kroki);
+  }
+  mouse_x = mouse_y = mouse_b = 0;
+  key[KEY_A] = 0;
+  g.ustaw_zegar(nullptr);
 }
 
 TEST(Przycisk, KlikWymagaNacisnieciaIZwolnieniaWewnatrz) {
