@@ -68,7 +68,10 @@ mapa::mapa(grafika* g, const char* sciezka)
   wczytana = wczytaj(sciezka);
 }
 
-mapa::~mapa() { delete[] pola; }
+mapa::~mapa() {
+  zapomnij_obrazy();
+  delete[] pola;
+}
 
 bool mapa::wczytaj(const char* sciezka) {
   plik = sciezka ? otworz_do_odczytu(znajdz_plik(sciezka).c_str()) : nullptr;
@@ -104,6 +107,7 @@ int mapa::jakie_pole(int x, int y) const {
 void mapa::zmien_pole(int x, int y, char znak) {
   if (!czy_na_mapie(x, y)) return;
   pola[y * ROZMIAR_MAPY + x] = znak;
+  ++wersja_terenu;
 }
 
 void mapa::wstaw(short k) {

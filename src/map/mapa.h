@@ -5,6 +5,7 @@
 #include "punkt.h"
 
 class grafika;
+struct BITMAP;
 
 // Minimap colour of a terrain character '1'..'8' as 0xRRGGBB; -1 for any other character.
 int kolor_minimapy(int znak);
@@ -68,6 +69,15 @@ class mapa {
   void rysuj_kafelki(int do_x, int do_y);
   void rysuj_drugi_plan(int do_x, int do_y);
   void rysuj_krawedzie(int x, int y);
+  // The picture of the visible terrain for each animation frame, kept while the window and
+  // the terrain stay as they are: a screen left alone redraws its map with one copy.
+  bool rysuj_z_pamieci();
+  void zapamietaj_obraz(int klatka);
+  void zapomnij_obrazy();
+  static const int KLATKI_ANIMACJI = 8;
+  BITMAP* obrazy[KLATKI_ANIMACJI] = {};
+  int obrazy_x = -1, obrazy_y = -1;
+  long wersja_terenu = 0, wersja_obrazow = -1;
   int szerokosc;
   int wysokosc;
   int start_x;

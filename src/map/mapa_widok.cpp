@@ -2,6 +2,8 @@
 // mouse and the minimap.
 #include <allegro.h>
 
+#include <algorithm>
+
 #include "grafika.h"
 #include "mapa.h"
 
@@ -119,9 +121,47 @@ void mapa::pokaz() {
   // on an even start (an even first row keeps the half-field shift of odd rows in step).
   if (szerokosc - start_x < okno_szerokosc) start_x = (szerokosc - okno_szerokosc + 1) & ~1;
   if (wysokosc - start_y < okno_wysokosc) start_y = (wysokosc - okno_wysokosc + 1) & ~1;
-  if (!ekran) return;
+  if (!ekran || rysuj_z_pamieci()) return;
+  const int klatka = ekran->pobierz_klatke() % KLATKI_ANIMACJI;
   rysuj_kafelki(do_x, do_y);
   rysuj_drugi_plan(do_x, do_y);
+  // A picture whose animation stepped while it was drawn mixes two frames: not kept.
+  if (ekran->pobierz_klatke() % KLATKI_ANIMACJI == klatka) zapamietaj_obraz(klatka);
+}
+
+// Only the map area above the command panel is kept: the panel's frame covers the rest.
+const int WYSOKOSC_OBRAZU = 583;
+
+bool mapa::rysuj_z_pamieci() {
+  BITMAP* bufor = ekran->pobierz_bufor();
+  if (!bufor || !ekran->czy_rysowanie()) return false;
+  // The animation steps before the frame is chosen, as drawing the first field would step it.
+  ekran->rysuj_pole(pole_brak, 0, 0, 0);
+  if (obrazy_x != start_x || obrazy_y != start_y || wersja_obrazow != wersja_terenu) {
+    zapomnij_obrazy();
+    obrazy_x = start_x;
+    obrazy_y = start_y;
+    wersja_obrazow = wersja_terenu;
+  }
+  const int k = ekran->pobierz_klatke() % KLATKI_ANIMACJI;
+  if (!obrazy[k]) return false;
+  blit(obrazy[k], bufor, 0, 0, 0, 0, obrazy[k]->w, obrazy[k]->h);
+  return true;
+}
+
+void mapa::zapamietaj_obraz(int klatka) {
+  BITMAP* bufor = ekran->pobierz_bufor();
+  if (!bufor || !ekran->czy_rysowanie()) return;
+  BITMAP*& o = obrazy[klatka % KLATKI_ANIMACJI];
+  if (!o) o = create_bitmap(bufor->w, std::min(bufor->h, WYSOKOSC_OBRAZU));
+  if (o) blit(bufor, o, 0, 0, 0, 0, o->w, o->h);
+}
+
+void mapa::zapomnij_obrazy() {
+  for (BITMAP*& o : obrazy) {
+    if (o) destroy_bitmap(o);
+    o = nullptr;
+  }
 }
 
 void mapa::rysuj_kafelki(int do_x, int do_y) {

@@ -228,6 +228,46 @@ TEST_F(Widok, PolePodMyszkaIKlawiszeEdytora) {
 long czas_widoku = 0;
 long zegar_widoku() { return czas_widoku; }
 
+bool takie_same(BITMAP* a, BITMAP* b) {
+  for (int y = 0; y < a->h; ++y)
+    for (int x = 0; x < a->w; ++x)
+      if (getpixel(a, x, y) != getpixel(b, x, y)) return false;
+  return true;
+}
+
+// The terrain's picture kept between passes follows every change: a field painted, the view
+// moved. Each picture must equal what a map drawn for the first time shows.
+TEST_F(Widok, ZapamietanyObrazTerenuNadazaZaZmianami) {
+  grafika p(tryb_grafiki::pamiec);
+  if (!p.pobierz_bufor() || !p.pobierz_mape_myszki()) GTEST_SKIP() << "sheets not built yet";
+  p.ustaw_zegar(zegar_widoku);  // one animation frame throughout
+  const std::string sciezka = katalog + "/o.map";
+  zapisz_plik(sciezka, std::string(LICZBA_POL, '1'));
+  mapa m(&p, sciezka.c_str());
+  BITMAP* obraz = create_bitmap(1024, 583);
+  BITMAP* wzor = create_bitmap(1024, 583);
+  auto narysuj = [&](mapa& co, BITMAP* cel) {
+    clear_to_color(p.pobierz_bufor(), 0);
+    co.pokaz();
+    blit(p.pobierz_bufor(), cel, 0, 0, 0, 0, 1024, 583);
+  };
+  auto zmiany = {std::make_pair(0, 0), std::make_pair(15, 12), std::make_pair(-1, 20)};
+  for (auto z : zmiany) {
+    if (z.first > 0) m.zmien_pole(z.first, z.second, '3');
+    if (z.first < 0) m.ustaw_srodek(punkt(30, float(z.second)));
+    narysuj(m, obraz);
+    narysuj(m, obraz);  // the second comes from the kept picture
+    mapa swieza(&p, sciezka.c_str());
+    swieza.zmien_pole(15, 12, m.jakie_pole(15, 12));
+    swieza.ustaw_srodek(m.pobierz_srodek());
+    narysuj(swieza, wzor);
+    EXPECT_TRUE(takie_same(obraz, wzor)) << z.first << "," << z.second;
+  }
+  destroy_bitmap(obraz);
+  destroy_bitmap(wzor);
+  p.ustaw_zegar(nullptr);
+}
+
 // Each band moves the view by its step at once; the next step waits for the beat.
 TEST_F(Widok, PrzewijaniePasamiWRytmieZegara) {
   auto m = zrob('1');
