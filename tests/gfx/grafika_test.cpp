@@ -36,7 +36,8 @@ TEST_F(GrafikaTest, PrzezroczystyBlitPomijaRozIMieszaWedlugWspolczynnika) {
   const int mieszane =
       kolor((200 * 128 + 127) / 255, (100 * 128 + 127) / 255, (100 * 127 + 127) / 255);
   const std::pair<int, int> przypadki[] = {
-      {0, kolor(0, 0, 100)}, {255, kolor(200, 100, 0)}, {128, mieszane}};
+      {0, kolor(0, 0, 100)}, {255, kolor(200, 100, 0)}, {128, mieszane},
+      {-5, kolor(0, 0, 100)}, {300, kolor(200, 100, 0)}};  // factors held to 0..255
   for (const auto& p : przypadki) {
     clear_to_color(cel, kolor(0, 0, 100));
     blit_przezroczysty(zr, cel, 0, 0, p.first);
