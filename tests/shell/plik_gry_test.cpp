@@ -80,6 +80,7 @@ TEST(PlikGry, OdrzucaZleRekordyIPrzycinaWartosci) {
   const std::string tresc = f.naglowek() + f.zamki +
                             "X 3 7 7 10 10 1 1 1 1 0 1 0 0 0"     // owner 3
                             "X 1 60 7 10 10 1 1 1 1 0 1 0 0 0"    // off the map
+                            "X 1 7 60 10 10 1 1 1 1 0 1 0 0 0"    // off the map's foot
                             "? 1 7 7 10 10 1 1 1 1 0 1 0 0 0"     // unknown letter
                             "X 1 8 8 10 0 40000 1 1 1 0 99 0 0 0" // clamped
                             "X 1 9 9 10";                          // short record
