@@ -37,9 +37,8 @@ const int WOJOWNICY_NA_START = 8;      // fighters bought before saving for the 
 // The hit points of a unit grown by the levels its experience has brought (each level adds
 // the share defence / 500).
 int zycie_zamku(int zycie, int obrona, int doswiadczenie) {
-  static const int PROGI[] = {100, 250, 450, 700, 1000, 1350, 1750, 2200, 2700, 3250};
   double z = zycie;
-  for (int p : PROGI)
+  for (int p : PROGI_POZIOMOW)
     if (doswiadczenie >= p) z += z * (obrona / 500.0);
   return (int)z;
 }

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+const short PROGI_POZIOMOW[LICZBA_PROGOW_POZIOMOW] = {100,  250,  450,  700,  1000,
+                                                      1350, 1750, 2200, 2700, 3250};
 
-// Experience needed to leave level 1, 2, ... 10.
-const short progi_poziomow[10] = {100, 250, 450, 700, 1000, 1350, 1750, 2200, 2700, 3250};
+namespace {
 
 short nasyc_do_short(long v) {
   if (v > SHRT_MAX) return SHRT_MAX;
@@ -62,8 +62,8 @@ void jednostka::trenuj(short p) {
 
 void jednostka::nowy_poziom() {
   // Only levels 1..10 have a threshold; anything else stays where it is.
-  if (poziom < 1 || poziom > 10) return;
-  if (doswiadczenie < progi_poziomow[poziom - 1]) return;
+  if (poziom < 1 || poziom > LICZBA_PROGOW_POZIOMOW) return;
+  if (doswiadczenie < PROGI_POZIOMOW[poziom - 1]) return;
   do_rozdysponowania = 10;
   poziom++;
   punkty_zycia = wzrost_zycia(punkty_zycia, obrona);

@@ -28,6 +28,10 @@ bool czy_pora_strony(int gracz, float godzina);
 void sily_w_walce(int znak_terenu, bool przyjaciel, int strona, float godzina, float& atak,
                   float& obrona);
 
+// Experience needed to leave level 1, 2, ... 10; past the last one a unit grows no more.
+const int LICZBA_PROGOW_POZIOMOW = 10;
+extern const short PROGI_POZIOMOW[LICZBA_PROGOW_POZIOMOW];
+
 // Every piece on the battlefield: creatures, workers, towers, towns and castles. The kind
 // classes (rodzaje.h) only construct; every operation is virtual.
 class jednostka {
