@@ -31,9 +31,7 @@ class KomputerSilny : public ::testing::Test {
     for (int i = 0; i < KEY_MAX; ++i) key[i] = 0;
     stan.ekran = &ekran;
     stan.wejscie = &wejscie;
-    stan.teren = new mapa(&ekran, "Pliki_danych/Mapy/map1.map");
-    for (int y = 0; y < 60; ++y)
-      for (int x = 0; x < 60; ++x) stan.teren->zmien_pole(x, y, '1');
+    stan.teren = mapa_trawy(&ekran);
     stan.siatka = new mapa_jednostek();
     stan.armia_glowna = new armia(pole_zamek_gracz_1, 1, &ekran, stan.teren, stan.siatka,
                                   &wejscie, 5, 10, false);

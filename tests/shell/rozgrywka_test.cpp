@@ -36,9 +36,7 @@ class RozgrywkaTest : public ::testing::Test {
     okna = new menu(&ekran);
     stan.ekran = &ekran;
     stan.wejscie = &wejscie;
-    stan.teren = new mapa(&ekran, "Pliki_danych/Mapy/map1.map");
-    for (int y = 0; y < 60; ++y)
-      for (int x = 0; x < 60; ++x) stan.teren->zmien_pole(x, y, '1');
+    stan.teren = mapa_trawy(&ekran);
     stan.siatka = new mapa_jednostek();
     stan.armia_glowna = nowa(pole_zamek_gracz_1, 1, 5, 10);
     dodaj(pole_zamek_gracz_2, 2, 50, 10);

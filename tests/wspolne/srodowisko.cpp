@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "mapa.h"
+
 void przygotuj_allegro() {
   static bool gotowe = false;
   if (gotowe) return;
@@ -92,4 +94,11 @@ int grafika_nagrywajaca::ile(const std::string& co) const {
 bool grafika_nagrywajaca::wczytaj_mape_myszki() {
   if (!mapa_myszki) mapa_myszki = load_bitmap("Pliki_danych/Bitmapy/mapa_myszki.png", nullptr);
   return mapa_myszki != nullptr;
+}
+
+mapa* mapa_trawy(grafika* ekran) {
+  mapa* m = new mapa(ekran, "Pliki_danych/Mapy/map1.map");
+  for (int y = 0; y < ROZMIAR_MAPY; ++y)
+    for (int x = 0; x < ROZMIAR_MAPY; ++x) m->zmien_pole(x, y, '1');
+  return m;
 }

@@ -18,6 +18,11 @@ std::string wczytaj_plik(const std::string& sciezka);
 // The names in a folder, sorted, each followed by a blank ("" for an empty or missing one).
 std::string pliki_w(const std::string& katalog);
 
+// Map 1 read from its file, then every field turned to grass: open ground for set-ups that
+// place their own units. The caller owns it.
+class mapa;
+mapa* mapa_trawy(grafika* ekran);
+
 // One drawing call recorded by grafika_nagrywajaca.
 struct wywolanie_rysowania {
   wywolanie_rysowania(std::string co_, int a_ = 0, int b_ = 0, int c_ = 0, int d_ = 0,
