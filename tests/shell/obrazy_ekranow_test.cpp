@@ -1,0 +1,230 @@
+// Whole screens as the player sees them, drawn headless on a stopped clock and compared with
+// known pictures by a hash of their pixels. GRA_NOWE_OBRAZY=1 prints the hashes of the
+// pictures as drawn now, to paste in after a wanted change; a picture that differs is
+// written to a temporary PNG file for a look.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <unistd.h>
+
+#include "armia.h"
+#include "dzwiek.h"
+#include "globalne.h"
+#include "grafika.h"
+#include "jednostka.h"
+#include "katalogi.h"
+#include "menu.h"
+#include "plik_gry.h"
+#include "przycisk.h"
+#include "rozgrywka.h"
+#include "srodowisko.h"
+#include "zdarzenia.h"
+
+namespace {
+
+const struct {
+  const char* nazwa;
+  uint64_t hash;
+} OCZEKIWANE[] = {
+    {"dzien_strona_1", 0xe4b0c8bdf2451a69ull},
+    {"noc_strona_2", 0x92395d088c784f11ull},
+    {"sklep", 0x1b1bcfaf1f64495cull},
+    {"technologie_1", 0xb082d313261bd3c4ull},
+    {"technologie_2", 0x80a99b336d92050dull},
+    {"menu_w_grze", 0x68a8b26c02ba6ce7ull},
+    {"komunikat_jedzenie", 0x62ef2d27a9b0ba0aull},
+    {"pytanie_o_wyjscie", 0x1f10f3e3555dc6cbull},
+    {"menu_glowne", 0x718ca11a1bc08295ull},
+    {"informacje", 0xbe529b24956734d1ull},
+};
+
+uint64_t hash_obrazu(BITMAP* b) {
+  uint64_t h = 0xcbf29ce484222325ull;
+  for (int y = 0; y < b->h; ++y)
+    for (int x = 0; x < b->w; ++x) {
+      const uint32_t p = uint32_t(getpixel(b, x, y)) & 0xFFFFFFu;
+      for (int i = 0; i < 3; ++i) h = (h ^ ((p >> (8 * i)) & 0xFF)) * 0x100000001b3ull;
+    }
+  return h;
+}
+
+void porownaj(const char* nazwa, BITMAP* b) {
+  ASSERT_NE(b, nullptr);
+  const uint64_t h = hash_obrazu(b);
+  if (std::getenv("GRA_NOWE_OBRAZY")) {
+    std::printf("    {\"%s\", 0x%016llxull},\n", nazwa, (unsigned long long)h);
+    return;
+  }
+  uint64_t oczekiwany = 0;
+  for (const auto& o : OCZEKIWANE)
+    if (std::strcmp(o.nazwa, nazwa) == 0) oczekiwany = o.hash;
+  if (h == oczekiwany) return;
+  const std::string plik = katalog_tymczasowy() + "/" + nazwa + ".png";
+  BITMAP* bez_alfy = create_bitmap_ex(24, b->w, b->h);  // the buffer's alpha bytes are 0
+  blit(b, bez_alfy, 0, 0, 0, 0, b->w, b->h);
+  save_bitmap(plik.c_str(), bez_alfy, nullptr);
+  destroy_bitmap(bez_alfy);
+  ADD_FAILURE() << nazwa << " differs from the known picture; drawn now: " << plik;
+}
+
+long zegar_stoi() { return 0; }
+
+// The sheets are read once for every scene.
+grafika& ekran_testu() {
+  static grafika* g = (przygotuj_allegro(), dev_mode = false, new grafika(tryb_grafiki::pamiec));
+  g->ustaw_zegar(zegar_stoi);
+  return *g;
+}
+
+// Map 1's terrain with every kind of unit and building of both sides near its left edge.
+// Side 1's wounded worker stands by its damaged castle; side 2's knight on the forest beside
+// a dragon has points to spend; finished units (no moves left) show greyed, own buildings
+// never do.
+const char* const JEDNOSTKI =
+    "Q 1 10 30 30 50 3 10 15 30 0 1 0 50 0 Z 1 9 30 400 600 0 95 90 40 0 1 0 200 0 "
+    "M 1 5 26 150 150 0 60 65 30 0 1 0 50 0 K 1 4 34 100 100 0 30 30 20 0 1 0 10 0 "
+    "S 1 12 24 200 200 5 50 60 60 0 1 0 40 0 X 1 14 24 180 180 0 40 50 70 0 1 0 20 0 "
+    "N 1 16 24 200 200 5 50 60 60 0 1 0 40 0 C 1 12 27 200 200 5 50 60 60 0 1 0 40 0 "
+    "V 1 14 27 200 200 5 50 60 60 0 1 0 40 0 B 1 16 27 200 200 5 50 60 60 0 1 0 40 0 "
+    "N 2 20 24 200 200 5 50 60 60 2 1 0 40 0 D 2 21 24 200 200 5 50 60 60 0 1 0 40 0 "
+    "A 2 20 30 600 600 0 95 90 40 0 1 0 200 0 J 2 21 27 150 150 0 60 65 30 0 1 0 50 0 "
+    "L 2 18 32 100 100 0 30 30 20 0 1 0 10 0 W 2 19 29 50 50 0 10 15 30 0 1 0 50 0 "
+    "F 2 12 31 200 200 5 50 60 60 0 1 0 40 0 G 2 14 31 200 200 0 50 60 60 0 1 0 40 0 "
+    "H 2 16 31 200 200 5 50 60 60 0 1 0 40 0 E";
+
+struct gra_testowa {
+  grafika& ekran = ekran_testu();
+  zdarzenia wejscie{&ekran};
+  menu okna{&ekran};
+  stan_gry stan;
+  rozgrywka* r = nullptr;
+
+  // technologie: the four flags of side 1, then of side 2.
+  gra_testowa(int aktywny, float h, const char* technologie, int mx, int my) {
+    ai = 0;
+    mouse_x = mx;
+    mouse_y = my;
+    mouse_b = 0;
+    const std::string katalog = katalog_tymczasowy(), plik = katalog + "/gra.sce";
+    zapisz_plik(plik, std::string("Pliki_danych/Mapy/map1.map ") + std::to_string(aktywny) + " " +
+                          std::to_string(h) + " 3000 3000 " + technologie + " " + JEDNOSTKI);
+    stan.ekran = &ekran;
+    stan.wejscie = &wejscie;
+    char blad[256] = "";
+    EXPECT_TRUE(wczytaj_gre(plik.c_str(), stan, blad)) << blad;
+    std::remove(plik.c_str());
+    rmdir(katalog.c_str());
+    // A fallen lord stays in the army, but is no more drawn.
+    stan.armia_glowna->zwroc_jednostke(pole_lord)->zmien_punkty_zycia(0);
+    r = new rozgrywka(stan, &okna, false);
+    r->ustaw_oddawanie_procesora(false);
+  }
+  ~gra_testowa() {
+    delete r;
+    stan.zwolnij();
+    ai = 2;
+    godzina = 0.0f;
+  }
+  // One pass drawn in full.
+  BITMAP* klatka() {
+    ekran.rysuj_w_nastepnym();
+    r->klatka();
+    return ekran.pobierz_bufor();
+  }
+  void kliknij(int x, int y) {
+    mouse_x = x;
+    mouse_y = y;
+    mouse_b = 1;
+    r->klatka();
+    mouse_b = 0;
+    r->klatka();
+  }
+};
+
+// The pointer rests near a row boundary of the field under it, over the map.
+TEST(ObrazyEkranow, DzienStronyPierwszejZNaprawaLeczeniemITreningiem) {
+  gra_testowa g(1, 12.0f, "0 0 0 0 0 0 0 0", 517, 547);
+  porownaj("dzien_strona_1", g.klatka());
+}
+
+// Side 2's hour: the night tint over the map, its knight's raised defence and the raise
+// buttons; the pointer at the top edge scrolls the view one step up.
+TEST(ObrazyEkranow, NocStronyDrugiejPrzewinieta) {
+  gra_testowa g(2, 21.0f, "0 0 0 0 0 0 0 0", 500, 50);
+  g.klatka();
+  porownaj("noc_strona_2", g.klatka());
+}
+
+TEST(ObrazyEkranow, SklepJednostek) {
+  gra_testowa g(1, 12.0f, "0 0 0 0 0 0 0 0", 150, 590);
+  g.r->zmien_tryb_panelu(rozgrywka::panel_sklep);
+  porownaj("sklep", g.klatka());
+}
+
+// Each side's own list of technologies; the ones bought are marked instead of a button.
+TEST(ObrazyEkranow, TechnologieObuStron) {
+  for (int strona = 1; strona <= 2; ++strona) {
+    gra_testowa g(strona, 12.0f, "0 1 0 1 1 0 0 0", 150, 590);
+    g.r->zmien_tryb_panelu(rozgrywka::panel_technologie);
+    porownaj(strona == 1 ? "technologie_1" : "technologie_2", g.klatka());
+  }
+}
+
+TEST(ObrazyEkranow, MenuWGrze) {
+  gra_testowa g(1, 12.0f, "0 0 0 0 0 0 0 0", 150, 590);
+  g.kliknij(420, 750);
+  mouse_x = 150;
+  mouse_y = 590;
+  porownaj("menu_w_grze", g.klatka());
+}
+
+// A message with one button and its picture; the quit question with two.
+TEST(ObrazyEkranow, OknaKomunikatow) {
+  gra_testowa g(1, 12.0f, "0 0 0 0 0 0 0 0", 150, 590);
+  g.wejscie.wyswietl_okno(1);
+  porownaj("komunikat_jedzenie", g.klatka());
+  g.wejscie.wyswietl_okno(0);
+  g.r->zmien_tryb_panelu(rozgrywka::panel_wyjscie);
+  porownaj("pytanie_o_wyjscie", g.klatka());
+}
+
+class cisza : public dzwiek {
+ public:
+  int przygotuj() override { return 0; }
+  int odtwarzaj() override { return 1; }
+  int zatrzymaj() override { return 0; }
+};
+
+TEST(ObrazyEkranow, MenuGlowneIStronaInformacji) {
+  grafika& ekran = ekran_testu();
+  cisza muzyka;
+  menu m(&ekran);
+  m.ustaw_muzyke(&muzyka);
+  ustaw_katalogi("", "", true);
+  mouse_x = mouse_y = mouse_b = 0;
+  m.otworz_menu();
+  m.krok();
+  porownaj("menu_glowne", ekran.pobierz_bufor());
+  const przycisk* info = m.pobierz_przycisk(menu::p_info);
+  ASSERT_NE(info, nullptr);
+  mouse_x = info->pobierz_x() + 20;
+  mouse_y = info->pobierz_y() + 10;
+  mouse_b = 1;
+  m.krok();
+  mouse_b = 0;
+  m.krok();
+  mouse_x = mouse_y = 0;
+  m.krok();
+  EXPECT_EQ(m.pobierz_ekran(), menu::informacje);
+  porownaj("informacje", ekran.pobierz_bufor());
+  m.zamknij_menu();
+  set_config_file("gm_pl.cfg");
+}
+
+}  // namespace
