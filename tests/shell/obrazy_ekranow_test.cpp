@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include <unistd.h>
 
@@ -28,18 +29,15 @@
 
 namespace {
 
-const struct {
-  const char* nazwa;
-  uint64_t hash;
-} OCZEKIWANE[] = {
+const std::pair<const char*, uint64_t> OCZEKIWANE[] = {
     {"dzien_strona_1", 0xe4b0c8bdf2451a69ull},
     {"noc_strona_2", 0x92395d088c784f11ull},
-    {"sklep", 0x1b1bcfaf1f64495cull},
-    {"technologie_1", 0xb082d313261bd3c4ull},
-    {"technologie_2", 0x80a99b336d92050dull},
-    {"menu_w_grze", 0x68a8b26c02ba6ce7ull},
-    {"komunikat_jedzenie", 0x62ef2d27a9b0ba0aull},
-    {"pytanie_o_wyjscie", 0x1f10f3e3555dc6cbull},
+    {"sklep", 0x5ebdc2ff23d5c6c3ull},
+    {"technologie_1", 0xe15c4155eee38723ull},
+    {"technologie_2", 0xa813d31f50d5d959ull},
+    {"komunikat_jedzenie", 0x7bbd2398465fcaadull},
+    {"pytanie_o_wyjscie", 0x352c1999797bbb60ull},
+    {"menu_w_grze", 0xa10557a26e46a144ull},
     {"menu_glowne", 0x718ca11a1bc08295ull},
     {"informacje", 0xbe529b24956734d1ull},
 };
@@ -47,10 +45,8 @@ const struct {
 uint64_t hash_obrazu(BITMAP* b) {
   uint64_t h = 0xcbf29ce484222325ull;
   for (int y = 0; y < b->h; ++y)
-    for (int x = 0; x < b->w; ++x) {
-      const uint32_t p = uint32_t(getpixel(b, x, y)) & 0xFFFFFFu;
-      for (int i = 0; i < 3; ++i) h = (h ^ ((p >> (8 * i)) & 0xFF)) * 0x100000001b3ull;
-    }
+    for (int x = 0; x < b->w; ++x)  // red, green and blue; the alpha byte is not drawn
+      for (int i = 0; i < 3; ++i) h = (h ^ ((getpixel(b, x, y) >> (8 * i)) & 0xFF)) * 0x100000001b3ull;
   return h;
 }
 
@@ -63,7 +59,7 @@ void porownaj(const char* nazwa, BITMAP* b) {
   }
   uint64_t oczekiwany = 0;
   for (const auto& o : OCZEKIWANE)
-    if (std::strcmp(o.nazwa, nazwa) == 0) oczekiwany = o.hash;
+    if (std::strcmp(o.first, nazwa) == 0) oczekiwany = o.second;
   if (h == oczekiwany) return;
   const std::string plik = katalog_tymczasowy() + "/" + nazwa + ".png";
   BITMAP* bez_alfy = create_bitmap_ex(24, b->w, b->h);  // the buffer's alpha bytes are 0
@@ -85,7 +81,7 @@ grafika& ekran_testu() {
 // Map 1's terrain with every kind of unit and building of both sides near its left edge.
 // Side 1's wounded worker stands by its damaged castle; side 2's knight on the forest beside
 // a dragon has points to spend; finished units (no moves left) show greyed, own buildings
-// never do.
+// never do. Side 1 has bought its second and fourth technologies, side 2 its first.
 const char* const JEDNOSTKI =
     "Q 1 10 30 30 50 3 10 15 30 0 1 0 50 0 Z 1 9 30 400 600 0 95 90 40 0 1 0 200 0 "
     "M 1 5 26 150 150 0 60 65 30 0 1 0 50 0 K 1 4 34 100 100 0 30 30 20 0 1 0 10 0 "
@@ -105,17 +101,13 @@ struct gra_testowa {
   stan_gry stan;
   rozgrywka* r = nullptr;
 
-  // technologie: the four flags of side 1, then of side 2.
-  gra_testowa(int aktywny, float h, const char* technologie, int mx, int my) {
+  gra_testowa(int aktywny, float h, int mx, int my) {
     ai = 0;
-    mouse_x = mx;
-    mouse_y = my;
-    mouse_b = 0;
+    mouse_x = mx, mouse_y = my, mouse_b = 0;
     const std::string katalog = katalog_tymczasowy(), plik = katalog + "/gra.sce";
-    zapisz_plik(plik, std::string("Pliki_danych/Mapy/map1.map ") + std::to_string(aktywny) + " " +
-                          std::to_string(h) + " 3000 3000 " + technologie + " " + JEDNOSTKI);
-    stan.ekran = &ekran;
-    stan.wejscie = &wejscie;
+    zapisz_plik(plik, "Pliki_danych/Mapy/map1.map " + std::to_string(aktywny) + " " +
+                          std::to_string(h) + " 3000 3000 0 1 0 1 1 0 0 0 " + JEDNOSTKI);
+    stan.ekran = &ekran, stan.wejscie = &wejscie;
     char blad[256] = "";
     EXPECT_TRUE(wczytaj_gre(plik.c_str(), stan, blad)) << blad;
     std::remove(plik.c_str());
@@ -137,65 +129,46 @@ struct gra_testowa {
     r->klatka();
     return ekran.pobierz_bufor();
   }
-  void kliknij(int x, int y) {
-    mouse_x = x;
-    mouse_y = y;
-    mouse_b = 1;
-    r->klatka();
-    mouse_b = 0;
-    r->klatka();
-  }
 };
 
-// The pointer rests near a row boundary of the field under it, over the map.
-TEST(ObrazyEkranow, DzienStronyPierwszejZNaprawaLeczeniemITreningiem) {
-  gra_testowa g(1, 12.0f, "0 0 0 0 0 0 0 0", 517, 547);
-  porownaj("dzien_strona_1", g.klatka());
-}
-
-// Side 2's hour: the night tint over the map, its knight's raised defence and the raise
-// buttons; the pointer at the top edge scrolls the view one step up.
-TEST(ObrazyEkranow, NocStronyDrugiejPrzewinieta) {
-  gra_testowa g(2, 21.0f, "0 0 0 0 0 0 0 0", 500, 50);
-  g.klatka();
-  porownaj("noc_strona_2", g.klatka());
-}
-
-TEST(ObrazyEkranow, SklepJednostek) {
-  gra_testowa g(1, 12.0f, "0 0 0 0 0 0 0 0", 150, 590);
-  g.r->zmien_tryb_panelu(rozgrywka::panel_sklep);
-  porownaj("sklep", g.klatka());
-}
-
-// Each side's own list of technologies; the ones bought are marked instead of a button.
-TEST(ObrazyEkranow, TechnologieObuStron) {
-  for (int strona = 1; strona <= 2; ++strona) {
-    gra_testowa g(strona, 12.0f, "0 1 0 1 1 0 0 0", 150, 590);
-    g.r->zmien_tryb_panelu(rozgrywka::panel_technologie);
-    porownaj(strona == 1 ? "technologie_1" : "technologie_2", g.klatka());
+// The game screen of each side and the panels and windows over it. Each side has its own
+// technologies; the bought ones are marked instead of a button.
+TEST(ObrazyEkranow, EkranGry) {
+  const struct {
+    const char* nazwa;
+    int aktywny;
+    float godzina;
+    int mx, my, panel, okno, klatki;
+  } sceny[] = {
+      // The pointer over the map near a row boundary of the field under it.
+      {"dzien_strona_1", 1, 12.0f, 517, 547, rozgrywka::panel_jednostki, 0, 1},
+      // Side 2's hour: the night tint, its knight's raised defence and the raise buttons; the
+      // pointer at the top edge scrolls the view one step up.
+      {"noc_strona_2", 2, 21.0f, 500, 50, rozgrywka::panel_jednostki, 0, 2},
+      // The pointer over a unit: its life bar shows.
+      {"sklep", 1, 12.0f, 650, 140, rozgrywka::panel_sklep, 0, 1},
+      {"technologie_1", 1, 12.0f, 650, 140, rozgrywka::panel_technologie, 0, 1},
+      {"technologie_2", 2, 12.0f, 650, 140, rozgrywka::panel_technologie, 0, 1},
+      {"komunikat_jedzenie", 1, 12.0f, 650, 140, rozgrywka::panel_jednostki, 1, 1},
+      {"pytanie_o_wyjscie", 1, 12.0f, 650, 140, rozgrywka::panel_wyjscie, 0, 1},
+  };
+  for (const auto& s : sceny) {
+    gra_testowa g(s.aktywny, s.godzina, s.mx, s.my);
+    g.r->zmien_tryb_panelu(short(s.panel));
+    g.wejscie.wyswietl_okno(short(s.okno));
+    for (int i = 1; i < s.klatki; ++i) g.klatka();
+    porownaj(s.nazwa, g.klatka());
   }
 }
 
-TEST(ObrazyEkranow, MenuWGrze) {
-  gra_testowa g(1, 12.0f, "0 0 0 0 0 0 0 0", 150, 590);
-  g.kliknij(420, 750);
-  mouse_x = 150;
-  mouse_y = 590;
+TEST(ObrazyEkranow, MenuWGrzePoKliknieciuOpcji) {
+  gra_testowa g(1, 12.0f, 420, 750);
+  for (int b : {1, 0}) mouse_b = b, g.r->klatka();  // a click on the options button
+  mouse_x = 650, mouse_y = 140;
   porownaj("menu_w_grze", g.klatka());
 }
 
-// A message with one button and its picture; the quit question with two.
-TEST(ObrazyEkranow, OknaKomunikatow) {
-  gra_testowa g(1, 12.0f, "0 0 0 0 0 0 0 0", 150, 590);
-  g.wejscie.wyswietl_okno(1);
-  porownaj("komunikat_jedzenie", g.klatka());
-  g.wejscie.wyswietl_okno(0);
-  g.r->zmien_tryb_panelu(rozgrywka::panel_wyjscie);
-  porownaj("pytanie_o_wyjscie", g.klatka());
-}
-
-class cisza : public dzwiek {
- public:
+struct cisza : dzwiek {
   int przygotuj() override { return 0; }
   int odtwarzaj() override { return 1; }
   int zatrzymaj() override { return 0; }
@@ -213,12 +186,8 @@ TEST(ObrazyEkranow, MenuGlowneIStronaInformacji) {
   porownaj("menu_glowne", ekran.pobierz_bufor());
   const przycisk* info = m.pobierz_przycisk(menu::p_info);
   ASSERT_NE(info, nullptr);
-  mouse_x = info->pobierz_x() + 20;
-  mouse_y = info->pobierz_y() + 10;
-  mouse_b = 1;
-  m.krok();
-  mouse_b = 0;
-  m.krok();
+  mouse_x = info->pobierz_x() + 20, mouse_y = info->pobierz_y() + 10;
+  for (int b : {1, 0}) mouse_b = b, m.krok();
   mouse_x = mouse_y = 0;
   m.krok();
   EXPECT_EQ(m.pobierz_ekran(), menu::informacje);
