@@ -1,5 +1,6 @@
-// Armies and purchases on the map 1 scenario: turn passing, income, the shop, the computer's
-// purchases.
+// Armies, purchases and the strong computer on an open grass battlefield: turns, town income,
+// the shop, both computers' purchases, the strong one's knowledge, orders and panel button.
+#include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,245 +10,305 @@
 #include "armia.h"
 #include "globalne.h"
 #include "jednostka.h"
+#include "komputer_silny.h"
+#include "mapa.h"
 #include "mapa_jednostek.h"
-#include "plik_gry.h"
+#include "menu.h"
+#include "rozgrywka.h"
 #include "srodowisko.h"
 #include "zakupy.h"
 #include "zdarzenia.h"
 
 namespace {
 
-struct gra_testowa {
+// Both castles at (5, 10) and (50, 10), both shops, the yellow side on turn and strong.
+struct pole_bitwy {
   grafika_nagrywajaca ekran;
+  zdarzenia wejscie{&ekran};
   stan_gry stan;
-  gra_testowa() {
+  armia*& a = stan.armia_glowna;
+  pole_bitwy() {
     przygotuj_allegro();
+    godzina = 12.0f;
     stan.ekran = &ekran;
-    char blad[256];
-    EXPECT_TRUE(wczytaj_gre("Pliki_danych/Mapy/map1.sce", stan, blad)) << blad;
-    stan.armia_glowna->inicjalizuj_mape_jednostek();
+    stan.wejscie = &wejscie;
+    stan.teren = mapa_trawy(&ekran);
+    stan.siatka = new mapa_jednostek();
+    a = nowa(pole_zamek_gracz_1, 1, 5, 10);
+    dodaj(pole_zamek_gracz_2, 2, 50, 10);
+    const nazwa_pola sklepy[2][6] = {
+        {pole_robotnik_1, pole_zolnierz, pole_rycerz, pole_mag, pole_hydra, pole_archaniol},
+        {pole_robotnik_2, pole_ciemny_rycerz, pole_ognisty, pole_lord, pole_smok, pole_trol}};
+    for (int g = 0; g < 2; ++g) {
+      armia*& w = g ? stan.wzorce_2 : stan.wzorce_1;
+      w = nowa(sklepy[g][0], g + 1, -1, -1);
+      for (int i = 1; i < 6; ++i)
+        w->dodaj(sklepy[g][i], g + 1, &ekran, stan.teren, stan.siatka, &wejscie, -1, -1, false);
+    }
+    stan.aktywny_gracz = ai = 2;
+    sila_komputera = SILA_SILNA;
   }
-  ~gra_testowa() { stan.zwolnij(); }
-  jednostka* zamek(int g) {
-    return stan.armia_glowna->zwroc_jednostke(g == 1 ? pole_zamek_gracz_1 : pole_zamek_gracz_2);
+  ~pole_bitwy() {
+    stan.zwolnij();
+    sila_komputera = SILA_KLASYCZNA;
+    godzina = 0.0f;
+  }
+  armia* nowa(nazwa_pola r, int g, int x, int y) {
+    return new armia(r, g, &ekran, stan.teren, stan.siatka, &wejscie, x, y, false);
+  }
+  jednostka* dodaj(nazwa_pola r, int g, int x, int y) {
+    a->dodaj(r, g, &ekran, stan.teren, stan.siatka, &wejscie, x, y, false);
+    return a->zwroc_ostatnia();
+  }
+  // The classic computer's purchases of one pass with this gold and draws: whether a unit came.
+  bool kupuje(int g, int zloto, unsigned ziarno) {
+    const int wezly = a->liczba_wezlow();
+    stan.gracze[g].zmien_zloto(zloto);
+    std::srand(ziarno);
+    zakupy_komputera(stan, g);
+    return a->liczba_wezlow() > wezly;
   }
 };
 
-std::vector<bool> technologie(const gracz& p) {
-  std::vector<bool> t;
-  for (short i = 0; i < 6; i++) t.push_back(p.sprawdz_technologie(i));
-  return t;
-}
-
-TEST(Armia, TuraZaznaczaIKonczy) {
-  gra_testowa g;
-  armia* a = g.stan.armia_glowna;
-  a->zaznacz_pierwsza(1);
-  jednostka* pierwsza = a->zwroc_aktywna();
-  ASSERT_NE(pierwsza, nullptr);
-  EXPECT_EQ(pierwsza->pobierz_wyglad(), pole_robotnik_1);  // the castle has no points
-  EXPECT_EQ(pierwsza->aktualny_stan(), 1);
-  EXPECT_FALSE(a->czy_koniec_tury(1));
-  a->zakoncz_ture();
-  EXPECT_TRUE(a->czy_koniec_tury(1));
-  a->zaznacz_pierwsza(2);
-  EXPECT_EQ(a->zwroc_aktywna(), pierwsza);  // nobody can move: the selection stays
-  a->zeruj_jednostki();
-  EXPECT_EQ(pierwsza->pobierz_punkty_ruchu(), pierwsza->pobierz_d_punkty_ruchu());
-  EXPECT_EQ(a->liczba_wezlow(), 17);
-}
-
-// Towns pay their current owner, also after a save; each side's gold and technologies come
-// back from the saved game as they were.
-TEST(Armia, DochodIdzieZaObecnymWlascicielem) {
-  gra_testowa g;
-  armia* a = g.stan.armia_glowna;
-  EXPECT_EQ(a->aktualizuj(1), 2);
-  a->zwroc_jednostke(pole_miasto_1)->zmien_gracza(2);  // captured
-  EXPECT_EQ(a->aktualizuj(1), 1);
-  EXPECT_EQ(a->aktualizuj(2), 3);
-  EXPECT_EQ(dochod_tury(0), 25);
-  EXPECT_EQ(dochod_tury(3), 55);
-  g.stan.gracze[1].kup_technologie(3);
-  g.stan.gracze[2].kup_technologie(2);
-  g.stan.gracze[2].kup_technologie(5);
-  g.stan.gracze[1].zmien_zloto(4321);
-  char blad[256];
-  const std::string k = katalog_tymczasowy() + "/1.sav";
-  ASSERT_TRUE(zapisz_gre(k.c_str(), g.stan, blad));
-  stan_gry drugi;
-  drugi.ekran = &g.ekran;
-  ASSERT_TRUE(wczytaj_gre(k.c_str(), drugi, blad));
-  EXPECT_EQ(drugi.armia_glowna->aktualizuj(2), 3);
-  for (int s = 1; s <= 2; s++) {
-    EXPECT_EQ(technologie(drugi.gracze[s]), technologie(g.stan.gracze[s])) << "side " << s;
-    EXPECT_EQ(drugi.gracze[s].pobierz_zloto(), g.stan.gracze[s].pobierz_zloto()) << s;
-  }
-  drugi.zwolnij();
+// A side's turn ends when none of its units can move: towers, towns and the other side do not
+// hold it up. Towns pay their current owner while they stand.
+TEST(Armia, TuraIDochodStrony) {
+  pole_bitwy p;
+  jednostka* robotnik = p.dodaj(pole_robotnik_1, 1, 6, 10);
+  p.dodaj(pole_wieza_1, 1, 8, 8);
+  for (int y : {20, 24}) p.dodaj(pole_miasto_1, 1, 8, y);
+  jednostka* miasto = p.dodaj(pole_miasto_2, 2, 40, 20);
+  p.dodaj(pole_zolnierz, 2, 40, 10);
+  p.a->zaznacz_pierwsza(1);
+  EXPECT_EQ(p.a->zwroc_aktywna(), robotnik);  // the castle has no points
+  EXPECT_FALSE(p.a->czy_koniec_tury(1));
+  robotnik->przywroc_punkty_ruchu(0);
+  EXPECT_TRUE(p.a->czy_koniec_tury(1));
+  EXPECT_EQ(p.a->aktualizuj(1), 2);
+  miasto->zmien_gracza(1);  // captured
+  EXPECT_EQ(p.a->aktualizuj(1), 3);
+  miasto->zmien_punkty_zycia(0);
+  EXPECT_EQ(p.a->aktualizuj(1), 2);
 }
 
 // A unit is sold at exactly its price, from the first entry of the shop to the last, once its
 // technology is owned; it stands on the castle's field, which the castle keeps.
 TEST(Zakupy, SklepSprzedajeZaDokladnaCene) {
-  const struct {
-    int gracz, indeks, technologia, zloto;
-    nazwa_pola kupiona;  // pole_brak: refused
-  } przypadki[] = {
-      {1, 0, 0, 70, pole_robotnik_1},  {1, 0, 0, 69, pole_brak},
-      {2, 1, 0, 100, pole_ciemny_rycerz}, {1, 2, 0, 5000, pole_brak},
-      {1, 2, 2, 150, pole_rycerz},     {1, 2, 2, 149, pole_brak},
-      {2, 5, 5, 500, pole_trol},       {1, 5, 5, 450, pole_archaniol},
-      {1, -1, 0, 5000, pole_brak},     {1, 6, 5, 5000, pole_brak},
-      {0, 1, 0, 5000, pole_brak},      {3, 1, 0, 5000, pole_brak},
+  const struct { int gracz, indeks, technologia, zloto; nazwa_pola kupiona; } przypadki[] = {
+      {1, 0, 0, 70, pole_robotnik_1}, {1, 0, 0, 69, pole_brak},     {2, 1, 0, 100, pole_ciemny_rycerz},
+      {1, 2, 0, 5000, pole_brak},     {1, 2, 2, 150, pole_rycerz},  {1, 2, 2, 149, pole_brak},
+      {2, 5, 5, 500, pole_trol},      {1, 5, 5, 450, pole_archaniol}, {1, -1, 0, 5000, pole_brak},
+      {1, 6, 5, 5000, pole_brak},     {0, 1, 0, 5000, pole_brak},   {3, 1, 0, 5000, pole_brak},
   };
   for (const auto& c : przypadki) {
-    gra_testowa g;
-    g.stan.dzwiek_wlaczony = false;
-    const int s = c.gracz == 1 || c.gracz == 2 ? c.gracz : 1;
-    g.stan.gracze[s].kup_technologie((short)c.technologia);
-    g.stan.gracze[s].zmien_zloto(c.zloto);
-    const int wezly = g.stan.armia_glowna->liczba_wezlow();
-    const std::string gdzie = std::to_string(c.gracz) + "/" + std::to_string(c.indeks);
-    EXPECT_EQ(kup_jednostke(g.stan, c.gracz, c.indeks), c.kupiona != pole_brak) << gdzie;
-    if (c.kupiona == pole_brak) {
-      EXPECT_EQ(g.stan.armia_glowna->liczba_wezlow(), wezly) << gdzie;
-      EXPECT_EQ(g.stan.gracze[s].pobierz_zloto(), c.zloto) << gdzie;
-      continue;
+    pole_bitwy p;
+    const int s = c.gracz == 2 ? 2 : 1, wezly = p.a->liczba_wezlow();
+    const bool kupiona = c.kupiona != pole_brak;
+    p.stan.gracze[s].kup_technologie((short)c.technologia);
+    p.stan.gracze[s].zmien_zloto(c.zloto);
+    SCOPED_TRACE(std::to_string(c.gracz) + "/" + std::to_string(c.indeks));
+    EXPECT_EQ(kup_jednostke(p.stan, c.gracz, c.indeks), kupiona);
+    EXPECT_EQ(p.a->liczba_wezlow(), wezly + kupiona);
+    EXPECT_EQ(p.stan.gracze[s].pobierz_zloto(), kupiona ? 0 : c.zloto);
+    if (!kupiona) continue;
+    jednostka* nowa = p.a->zwroc_ostatnia();
+    EXPECT_EQ(nowa->pobierz_wyglad(), c.kupiona);
+    EXPECT_EQ(p.stan.siatka->pobierz_jednostke(nowa->pobierz_x(), nowa->pobierz_y()),
+              p.a->zwroc_jednostke(s == 1 ? pole_zamek_gracz_1 : pole_zamek_gracz_2));
+  }
+}
+
+// Technologies 2 to 5 at exactly their prices, once each, by the player and by the computer,
+// which buys every one it can afford, dearest first, before any unit.
+TEST(Zakupy, TechnologieZaDokladnaCeneTylkoRaz) {
+  const struct { int technologia, zloto; bool kupiona; } przypadki[] = {
+      {2, 1000, true}, {2, 999, false}, {3, 2000, true}, {4, 4000, true},
+      {5, 8000, true}, {5, 7999, false}, {1, 5000, false}, {6, 90000, false}};
+  for (const auto& c : przypadki) {
+    pole_bitwy p;
+    gracz& g = p.stan.gracze[2];
+    g.zmien_zloto(c.zloto);
+    EXPECT_EQ(kup_technologie(p.stan, 2, c.technologia), c.kupiona) << c.technologia;
+    EXPECT_EQ(g.pobierz_zloto(), c.kupiona ? 0 : c.zloto) << c.technologia;
+    EXPECT_EQ(g.sprawdz_technologie((short)c.technologia), c.kupiona || c.technologia == 1);
+    g.zmien_zloto(c.zloto);
+    EXPECT_FALSE(kup_technologie(p.stan, 2, c.technologia)) << "bought twice";
+  }
+  const struct { int zloto; const char* technologie; int reszta; } komputer[] = {
+      {999, "110000", 999}, {1000, "111000", 0}, {3000, "111100", 0}, {8000, "110001", 0}, {15100, "111111", 100}};
+  for (const auto& c : komputer) {
+    pole_bitwy p;
+    const bool jednostka = p.kupuje(2, c.zloto, 1);
+    std::string t;
+    for (short i = 0; i < 6; i++) t += p.stan.gracze[2].sprawdz_technologie(i) ? '1' : '0';
+    EXPECT_EQ(t, c.technologie) << c.zloto;
+    const int cena = jednostka ? p.a->zwroc_ostatnia()->pobierz_cene() : 0;
+    EXPECT_EQ(p.stan.gracze[2].pobierz_zloto() + cena, c.reszta) << c.zloto;
+  }
+  gracz g;
+  g.zmien_zloto(2147483600);
+  g.zaplac(-1000);
+  EXPECT_EQ(g.pobierz_zloto(), 2147483647);  // saturates instead of wrapping
+}
+
+// The classic computer's unit is the strongest kind its technologies and gold allow, at its price.
+TEST(Zakupy, KomputerKupujeNajsilniejszyNaJakiGoStac) {
+  const struct { int gracz, zloto; short technologie[3]; nazwa_pola rodzaj; } przypadki[] = {
+      {1, 450, {5}, pole_archaniol}, {2, 500, {5}, pole_trol},       {2, 499, {5}, pole_ciemny_rycerz},
+      {2, 480, {4, 5}, pole_smok},   {1, 299, {2, 3, 4}, pole_mag}, {1, 300, {2, 3}, pole_mag},
+  };
+  for (const auto& c : przypadki) {
+    pole_bitwy p;
+    for (short t : c.technologie) p.stan.gracze[c.gracz].kup_technologie(t);
+    bool kupil = false;
+    for (unsigned ziarno = 1; ziarno < 50 && !kupil; ziarno++) kupil = p.kupuje(c.gracz, c.zloto, ziarno);
+    ASSERT_TRUE(kupil) << c.zloto;
+    EXPECT_EQ(p.a->zwroc_ostatnia()->pobierz_wyglad(), c.rodzaj) << c.zloto;
+    EXPECT_EQ(p.stan.gracze[c.gracz].pobierz_zloto(), c.zloto - p.a->zwroc_ostatnia()->pobierz_cene());
+  }
+}
+
+// Each gold threshold (200, 300, 400, 600, 900) gives the classic computer one more draw for a unit:
+// one gold less never buys where the same draws buy, at each some draws buy only with it.
+TEST(Zakupy, KomputerMaSzanseWiecejOdKazdegoProgu) {
+  pole_bitwy p;
+  for (short t = 2; t <= 5; t++) p.stan.gracze[1].kup_technologie(t);
+  for (unsigned ziarno = 1; ziarno < 40; ziarno++) EXPECT_FALSE(p.kupuje(1, 199, ziarno)) << ziarno;
+  for (int prog : {200, 300, 400, 600, 900}) {
+    bool nowa_szansa = false;
+    for (unsigned ziarno = 1; ziarno < 400 && !nowa_szansa; ziarno++) {
+      const bool mniej = p.kupuje(1, prog - 1, ziarno), dosc = p.kupuje(1, prog, ziarno);
+      EXPECT_TRUE(dosc || !mniej) << prog << ", seed " << ziarno;
+      nowa_szansa = dosc && !mniej;
     }
-    jednostka* nowa = g.stan.armia_glowna->zwroc_ostatnia();
-    EXPECT_EQ(nowa->pobierz_wyglad(), c.kupiona) << gdzie;
-    EXPECT_EQ(nowa->pobierz_gracz(), c.gracz) << gdzie;
-    EXPECT_EQ(g.stan.gracze[s].pobierz_zloto(), 0) << gdzie;
-    EXPECT_EQ(nowa->pobierz_x(), g.zamek(s)->pobierz_x());
-    EXPECT_EQ(nowa->pobierz_y(), g.zamek(s)->pobierz_y());
-    EXPECT_EQ(g.stan.siatka->pobierz_jednostke(nowa->pobierz_x(), nowa->pobierz_y()), g.zamek(s));
+    EXPECT_TRUE(nowa_szansa) << prog;
   }
 }
 
-TEST(Zakupy, TechnologiaZaDokladnaCeneTylkoRaz) {
-  const struct {
-    int technologia, zloto;
-    bool kupiona;
-  } przypadki[] = {{2, 1000, true}, {2, 999, false}, {3, 2000, true}, {4, 4000, true},
-                   {5, 8000, true}, {5, 7999, false}, {1, 5000, false}, {6, 90000, false}};
-  for (const auto& c : przypadki) {
-    gra_testowa g;
-    gracz& p = g.stan.gracze[2];
-    p.zmien_zloto(c.zloto);
-    EXPECT_EQ(kup_technologie(g.stan, 2, c.technologia), c.kupiona) << c.technologia;
-    EXPECT_EQ(p.pobierz_zloto(), c.kupiona ? 0 : c.zloto) << c.technologia;
-    EXPECT_EQ(p.sprawdz_technologie((short)c.technologia), c.kupiona || c.technologia == 1);
-    p.zmien_zloto(c.zloto);
-    EXPECT_FALSE(kup_technologie(g.stan, 2, c.technologia)) << "bought twice";
+// What the screen does not show of an enemy (hit points within a pixel of its health bar, the
+// attack and defence its levels brought) changes nothing; a nearly empty bar draws the last blow.
+TEST(KomputerSilny, WidziTylkoToCoPokazujeEkran) {
+  const struct { int zycie, atak, obrona; } wrogowie[] = {
+      {101, 50, 60}, {103, 50, 60}, {101, 95, 95}, {101, 20, 10}, {12, 50, 60}};
+  std::vector<std::string> rozkazy;
+  for (const auto& w : wrogowie) {
+    pole_bitwy p;
+    jednostka* nasz = p.dodaj(pole_ognisty, 2, 30, 10);
+    nasz->zmien_punkty_zycia(120);
+    jednostka* wrog = p.dodaj(pole_rycerz, 1, 31, 10);
+    wrog->zmien_punkty_zycia(w.zycie);
+    wrog->zmien_atak(w.atak);
+    wrog->zmien_obrona(w.obrona);
+    komputer_silny k(p.stan);
+    ASSERT_EQ(k.nastepna_jednostka(2), nasz);
+    nasz->oblicz_zasieg();
+    const punkt f = k.rozkaz(*nasz);
+    rozkazy.push_back(std::to_string((int)f.rx()) + "," + std::to_string((int)f.ry()));
   }
-  gracz p;
-  EXPECT_EQ(p.pobierz_zloto(), 1000);
-  p.zmien_zloto(2147483600);
-  p.zaplac(-1000);
-  EXPECT_EQ(p.pobierz_zloto(), 2147483647);  // saturates instead of wrapping
+  for (std::size_t i = 1; i + 1 < rozkazy.size(); ++i)
+    EXPECT_EQ(rozkazy[i], rozkazy[0]) << "hidden values of enemy " << i << " changed the order";
+  EXPECT_EQ(rozkazy.back(), "31,10");
 }
 
-// The computer first buys every technology it can afford, dearest first, each at exactly its
-// price; what is left may then go on a unit.
-TEST(Zakupy, KomputerKupujeTechnologieOdNajdrozszej) {
-  const struct {
-    int zloto;
-    std::vector<bool> technologie;
-    int reszta;
-  } przypadki[] = {
-      {999, {true, true, false, false, false, false}, 999},
-      {1000, {true, true, true, false, false, false}, 0},
-      {3000, {true, true, true, true, false, false}, 0},
-      {8000, {true, true, false, false, false, true}, 0},
-      {15100, {true, true, true, true, true, true}, 100},
-  };
-  for (const auto& c : przypadki) {
-    gra_testowa g;
-    g.stan.gracze[2].zmien_zloto(c.zloto);
-    const int wezly = g.stan.armia_glowna->liczba_wezlow();
-    std::srand(1);
-    zakupy_komputera(g.stan, 2);
-    EXPECT_EQ(technologie(g.stan.gracze[2]), c.technologie) << c.zloto;
-    const int za_jednostke = g.stan.armia_glowna->liczba_wezlow() > wezly
-                                 ? g.stan.armia_glowna->zwroc_ostatnia()->pobierz_cene()
-                                 : 0;
-    EXPECT_EQ(g.stan.gracze[2].pobierz_zloto() + za_jednostke, c.reszta) << c.zloto;
-  }
-}
-
-// The computer's draws replayed: its chances follow the technologies it owns, the same seed
-// gives the same decision draw for draw, and it buys the strongest kind its gold allows, also
-// at exactly the price.
-TEST(Zakupy, KomputerLosujeWUstalonejKolejnosci) {
-  const struct {
-    int gracz, zloto;
-    std::vector<short> technologie;
-    int szanse[5];
-    nazwa_pola rodzaj;
-    int reszta;
-  } przypadki[] = {
-      {1, 450, {5}, {80, 75, 65, 45, 90}, pole_archaniol, 0},
-      {2, 500, {5}, {80, 75, 65, 45, 90}, pole_trol, 0},
-      {2, 480, {4, 5}, {70, 60, 45, 45, 90}, pole_smok, 180},
-      {1, 299, {2, 3, 4}, {60, 60, 70, 90, 90}, pole_mag, 99},
-  };
-  const int progi[5] = {200, 300, 400, 600, 900};
-  for (const auto& c : przypadki)
-    for (unsigned ziarno = 1; ziarno < 30; ziarno++) {
-      gra_testowa g;
-      gracz& p = g.stan.gracze[c.gracz];
-      p.zmien_zloto(c.zloto);
-      for (short t : c.technologie) p.kup_technologie(t);
-      std::srand(ziarno);
-      bool kupi = false;
-      for (int i = 0; i < 5 && !kupi; i++) kupi = std::rand() % 100 < c.szanse[i] && c.zloto >= progi[i];
-      const int po = std::rand();
-      const int wezly = g.stan.armia_glowna->liczba_wezlow();
-      std::srand(ziarno);
-      zakupy_komputera(g.stan, c.gracz);
-      EXPECT_EQ(std::rand(), po) << "draw count, seed " << ziarno;
-      ASSERT_EQ(g.stan.armia_glowna->liczba_wezlow(), wezly + kupi) << c.zloto << ", seed " << ziarno;
-      if (kupi) {
-        EXPECT_EQ(g.stan.armia_glowna->zwroc_ostatnia()->pobierz_wyglad(), c.rodzaj) << c.zloto;
-        EXPECT_EQ(p.pobierz_zloto(), c.reszta) << c.zloto;
+// A whole turn through the frame: one order a pass, each one a person could give (a move
+// within reach or a blow at a neighbour), at most one purchase a pass, and the turn ends.
+TEST(KomputerSilny, TuraToRozkazyCzlowieka) {
+  pole_bitwy p;
+  p.dodaj(pole_robotnik_2, 2, 49, 10);
+  p.dodaj(pole_wieza_2, 2, 48, 8);
+  for (int y : {9, 11, 13}) p.dodaj(pole_ciemny_rycerz, 2, 40, y);
+  p.dodaj(pole_ognisty, 2, 41, 10);
+  for (int y : {8, 10, 12}) p.dodaj(pole_zolnierz, 1, 35, y);
+  p.dodaj(pole_miasto_1, 1, 38, 16);
+  p.stan.gracze[2].zmien_zloto(330);
+  menu okna(&p.ekran);
+  rozgrywka r(p.stan, &okna, false);
+  r.ustaw_oddawanie_procesora(false);
+  struct obraz { jednostka* j; int x, y, zycie, gracz; };
+  int klatki = 0, ruchy = 0, ciosy = 0;
+  for (; p.stan.aktywny_gracz == 2 && klatki < 400; ++klatki) {
+    std::vector<obraz> przed;
+    for (armia* a = p.a; a; a = a->pobierz_nastepna()) {
+      jednostka* j = a->pobierz_jednostke();
+      if (j->pobierz_gracz() == 2 && j->pobierz_punkty_zycia() > 0) j->oblicz_zasieg();
+      przed.push_back({j, j->pobierz_x(), j->pobierz_y(), j->pobierz_punkty_zycia(), j->pobierz_gracz()});
+    }
+    const int wezly = p.a->liczba_wezlow();
+    r.klatka();
+    if (p.stan.aktywny_gracz != 2) break;  // the end of turn heals everyone
+    EXPECT_LE(p.a->liczba_wezlow(), wezly + 1) << klatki;
+    int ruszone = 0, trafione = 0;
+    for (const obraz& o : przed) {
+      const int x = o.j->pobierz_x(), y = o.j->pobierz_y();
+      if (o.gracz == 2 && (x != o.x || y != o.y)) {
+        ++ruszone;
+        EXPECT_GT(o.j->wartosc_przejscia(x, y), 0) << "a jump beyond reach";
       }
+      trafione += o.gracz == 1 && o.j->pobierz_punkty_zycia() < o.zycie;
     }
+    EXPECT_LE(ruszone + trafione, 1) << "two orders in frame " << klatki;
+    ruchy += ruszone;
+    ciosy += trafione;
+  }
+  EXPECT_NE(p.stan.aktywny_gracz, 2) << "the turn did not end in " << klatki << " frames";
+  EXPECT_TRUE(ruchy > 0 && ciosy > 0) << ruchy << " moves, " << ciosy << " blows";
 }
 
-// The computer's turn ends within its units' movement points plus a few frames.
-TEST(Armia, TuraKomputeraSieKonczy) {
-  gra_testowa g;
-  zdarzenia wejscie(&g.ekran);
-  g.stan.wejscie = &wejscie;
-  stan_gry& s = g.stan;
-  char blad[256];
-  s.zwolnij();
-  ASSERT_TRUE(wczytaj_gre("Pliki_danych/Mapy/map1.sce", s, blad));
-  s.armia_glowna->inicjalizuj_mape_jednostek();
-  const short dawny_ai = ai;
-  ai = 2;
-  int suma = 0;
-  for (armia* w = s.armia_glowna; w; w = w->pobierz_nastepna())
-    if (w->pobierz_jednostke()->pobierz_gracz() == 2) suma += w->pobierz_jednostke()->pobierz_punkty_ruchu();
-  std::srand(7);
-  s.armia_glowna->zaznacz_pierwsza(2);
-  int klatki = 0;
-  while (!s.armia_glowna->czy_koniec_tury(2) && klatki < suma + 10) {
-    wejscie.odswiez_ze_stanem(0);
-    s.armia_glowna->aktualizuj(2);
-    s.armia_glowna->zaznacz_pierwsza(2);
-    klatki++;
+// One purchase a pass: a worker while it has none, eight cheap fighters (towers and castles are
+// none), the first technology, then its stronger kind, each at its price; none if shut in.
+TEST(KomputerSilny, ZakupyZaDokladnaCene) {
+  const struct { int robotnik, wojownicy, technologia, otoczony, zloto; nazwa_pola kupiona; int cena; } przypadki[] = {
+      {0, 0, 0, 0, 70, pole_robotnik_2, 70},     {0, 0, 0, 0, 69, pole_brak, 0},
+      {1, 0, 0, 0, 100, pole_ciemny_rycerz, 100}, {1, 0, 0, 0, 99, pole_brak, 0},
+      {1, 7, 0, 0, 100, pole_ciemny_rycerz, 100}, {1, 8, 0, 0, 1000, pole_brak, 1000},
+      {1, 8, 0, 0, 999, pole_brak, 0},            {1, 8, 2, 0, 150, pole_ognisty, 150},
+      {1, 8, 2, 0, 149, pole_brak, 0},            {0, 0, 0, 1, 5000, pole_brak, 0},
+  };
+  for (const auto& c : przypadki) {
+    pole_bitwy p;
+    gracz& g = p.stan.gracze[2];
+    if (c.robotnik) p.dodaj(pole_robotnik_2, 2, 40, 40);
+    p.dodaj(pole_wieza_2, 2, 45, 40);
+    for (int i = 0; i < c.wojownicy; ++i) p.dodaj(pole_ciemny_rycerz, 2, 30 + i, 45);
+    for (int s = 0, nx, ny; s < 6 * c.otoczony; ++s) {
+      sasiad(50, 10, s, nx, ny);
+      p.stan.teren->zmien_pole(nx, ny, '3');
+    }
+    g.kup_technologie((short)c.technologia);
+    g.zmien_zloto(c.zloto);
+    const int wezly = p.a->liczba_wezlow();
+    komputer_silny(p.stan).zakupy(2);
+    SCOPED_TRACE(std::to_string(c.zloto) + " gold, " + std::to_string(c.wojownicy) + " fighters");
+    EXPECT_EQ(p.a->liczba_wezlow() > wezly ? p.a->zwroc_ostatnia()->pobierz_wyglad() : pole_brak, c.kupiona);
+    EXPECT_EQ(g.sprawdz_technologie(2), c.technologia || c.cena == 1000);
+    EXPECT_EQ(g.pobierz_zloto(), c.zloto - c.cena);
   }
-  ai = dawny_ai;
-  EXPECT_GE(klatki, 4);  // one jump for each of the four movers at least
-  EXPECT_TRUE(s.armia_glowna->czy_koniec_tury(2)) << klatki << " of " << suma;
-  // Every live unit still stands in the grid and both castles are there.
-  for (armia* w = s.armia_glowna->pobierz_nastepna(); w; w = w->pobierz_nastepna()) {
-    jednostka* j = w->pobierz_jednostke();
-    const bool stoi = s.siatka->pobierz_jednostke(j->pobierz_x(), j->pobierz_y()) != nullptr;
-    EXPECT_TRUE(stoi || j->pobierz_punkty_zycia() <= 0 || czy_zamek(j->pobierz_wyglad()));
+}
+
+// The panel's button: raises while points are to spend, a repair only by a worker beside a castle
+// missing over 40 points, healing below 85 % beside a castle or town; each with the gold for it.
+TEST(KomputerSilny, PrzyciskPaneluNaGranicach) {
+  using K = komputer_silny;
+  const struct { nazwa_pola rodzaj; int punkty, atak, obrona, zycie, brak_zamku, zloto; K::przycisk_panelu p; }
+      przypadki[] = {
+      {pole_ognisty, 1, 99, 99, 200, 0, 0, K::punkt_ataku},     {pole_ognisty, 1, 100, 99, 200, 0, 0, K::punkt_obrony},
+      {pole_ognisty, 1, 100, 100, 200, 0, 0, K::punkt_zwinnosci}, {pole_robotnik_2, 0, 10, 15, 50, 41, 350, K::naprawa},
+      {pole_robotnik_2, 0, 10, 15, 50, 41, 349, K::zaden},      {pole_robotnik_2, 0, 10, 15, 50, 40, 5000, K::zaden},
+      {pole_ognisty, 0, 50, 60, 200, 41, 5000, K::zaden},       {pole_ognisty, 0, 50, 60, 169, 0, 37, K::leczenie},
+      {pole_ognisty, 0, 50, 60, 169, 0, 36, K::zaden},          {pole_ognisty, 0, 50, 60, 170, 0, 5000, K::zaden},
+  };
+  for (const auto& c : przypadki) {
+    pole_bitwy p;
+    jednostka* a = p.dodaj(c.rodzaj, 2, 49, 10);  // beside its castle
+    a->zmien_do_rozdysponowania(c.punkty);
+    a->zmien_atak(c.atak);
+    a->zmien_obrona(c.obrona);
+    a->zmien_punkty_zycia(c.zycie);
+    jednostka* zamek = p.a->zwroc_jednostke(pole_zamek_gracz_2);
+    zamek->zmien_punkty_zycia(zamek->pobierz_d_punkty_zycia() - c.brak_zamku);
+    p.stan.gracze[2].zmien_zloto(c.zloto);
+    EXPECT_EQ(komputer_silny(p.stan).przycisk(*a), c.p) << c.rodzaj << " with " << c.zloto << " gold";
   }
-  EXPECT_EQ(s.siatka->pobierz_jednostke(g.zamek(2)->pobierz_x(), g.zamek(2)->pobierz_y()), g.zamek(2));
 }
 
 }  // namespace

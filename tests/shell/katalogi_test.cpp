@@ -1,12 +1,8 @@
-// Where the game finds its data and where it writes: beside its data as before, or in the
-// player's own folder when it is installed or its folder is read-only.
+// Where the game finds its data and writes: beside it, or in the player's folder when installed.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <string>
-
+#include "armia.h"
 #include "dziennik.h"
 #include "katalogi.h"
 #include "katalogi_gry.h"
@@ -18,112 +14,67 @@
 
 namespace {
 
-// A tree with a copy of the game at some place in it, an empty working directory and a home;
-// the folders and the environment are put back afterwards.
+// A working directory and a home in a fresh folder; start() places the game and the program.
 struct drzewo {
-  std::string k = katalog_tymczasowy();
-  std::string dom = k + "/dom";
-  std::string gracza = dom + "/.local/share/twierdze";
-  std::string stary_dom = std::getenv("HOME") ? std::getenv("HOME") : "";
+  std::string k = katalog_tymczasowy(), gracza = k + "/dom/.local/share/twierdze";
   drzewo() {
-    przygotuj_allegro();
-    mkdir(dom.c_str(), 0755);
-    mkdir((k + "/tu").c_str(), 0755);
-    setenv("HOME", dom.c_str(), 1);
+    utworz_katalog((k + "/tu").c_str());
+    setenv("HOME", (k + "/dom").c_str(), 1);
     unsetenv("XDG_DATA_HOME");
     if (chdir((k + "/tu").c_str()) != 0) ADD_FAILURE();
   }
-  ~drzewo() {
-    ustaw_katalogi("", "", true);
-    setenv("HOME", stary_dom.c_str(), 1);
-    unsetenv("XDG_DATA_HOME");
-    if (chdir(GRA_KATALOG_ZRODEL) != 0) ADD_FAILURE();
-  }
-  // The shipped files the tests look at, under folder.
-  void gra_w(const std::string& folder) {
-    for (const char* f : {"", "/Pliki_danych", "/Pliki_danych/Mapy"})
-      utworz_katalog((folder + f).c_str());
-    zapisz_plik(folder + "/config.cfg", "[General]\nlanguage = ENGLISH\n");
-    zapisz_plik(folder + "/Pliki_danych/Mapy/map4.map", std::string(3600, '1'));
-  }
-  wybrane_katalogi start(const std::string& program) {
+  ~drzewo() { ustaw_katalogi("", "", true); EXPECT_EQ(chdir(GRA_KATALOG_ZRODEL), 0); }
+  wybrane_katalogi start(const std::string& gra, const std::string& program) {
+    utworz_katalog((k + gra + "/Pliki_danych/Mapy").c_str());
+    zapisz_plik(k + gra + "/config.cfg", "[General]\nlanguage = ENGLISH\n");
+    zapisz_plik(k + gra + "/Pliki_danych/Mapy/map4.map", std::string(3600, '1'));
     utworz_katalog((k + program).c_str());
     return przygotuj_katalogi(k + program, "../share/twierdze");
   }
 };
 
+// An installed game's first start gives the player's folder the shipped settings; a game not found
+// stays in the working directory and makes no player's folder.
 TEST(Katalogi, DaneTamGdzieSaZapisObokNichChybaZeZainstalowana) {
-  struct przypadek {
-    const char* gdzie_gra;  // the copy of the game, under the tree
-    const char* program;    // the program's folder
-    const char* dane;       // the data folder chosen ("" the working directory)
-    bool u_gracza;          // writes into the player's folder
-  } przypadki[] = {
-      {"/tu", "/gdzies/bin", "", false},              // started from the game's own folder
-      {"/zrodla", "/zrodla/build", "/zrodla", false},  // a build tree in the source tree
+  const struct { const char *gra, *program, *dane; bool u_gracza; } przypadki[] = {
+      {"/tu", "/gdzies/bin", "", false},                                  // the game's own folder
+      {"/zrodla", "/zrodla/build", "/zrodla", false},                      // a build tree in the sources
       {"/usr/share/twierdze", "/usr/bin", "/usr/share/twierdze", true},  // installed
+      {"/gdzies/indziej", "/usr/bin", nullptr, false},                     // not found
   };
-  for (const przypadek& p : przypadki) {
+  for (const auto& p : przypadki) {
     drzewo d;
-    d.gra_w(d.k + p.gdzie_gra);
-    const wybrane_katalogi w = d.start(p.program);
-    const std::string dane = *p.dane ? d.k + p.dane : "";
-    EXPECT_EQ(w.dane, dane) << p.gdzie_gra;
-    EXPECT_EQ(w.zapisu, p.u_gracza ? d.gracza : dane) << p.gdzie_gra;
-    EXPECT_TRUE(w.zapis_mozliwy);
-    // The first start of an installed game gives the player the shipped settings.
-    EXPECT_EQ(wczytaj_plik(d.gracza + "/config.cfg"),
-              p.u_gracza ? "[General]\nlanguage = ENGLISH\n" : "") << p.gdzie_gra;
+    const wybrane_katalogi w = d.start(p.gra, p.program);
+    const std::string dane = p.dane && *p.dane ? d.k + p.dane : "";
+    EXPECT_EQ(w.dane + " " + w.zapisu, dane + " " + (p.u_gracza ? d.gracza : dane)) << p.gra;
+    EXPECT_EQ(wczytaj_plik(d.gracza + "/config.cfg"), p.u_gracza ? "[General]\nlanguage = ENGLISH\n" : "");
   }
 }
 
-TEST(Katalogi, ZainstalowanaPiszeUGraczaICzytaJegoPlikiNajpierw) {
-  drzewo d;
-  const std::string dane = d.k + "/usr/share/twierdze";
-  d.gra_w(dane);
-  chmod(dane.c_str(), 0555);
-  d.start("/usr/bin");
-  const std::string przed = pliki_w(dane) + pliki_w(dane + "/Pliki_danych/Mapy");
-
-  EXPECT_TRUE(zapisz_slowo_jezyka("GERMAN"));
-  EXPECT_EQ(wczytaj_plik(d.gracza + "/config.cfg"), "[General]\nlanguage = GERMAN\n");
-  piszlog("gracz", 1);
-  EXPECT_EQ(wczytaj_plik(d.gracza + "/log.txt"), "\ngracz --- 1");
-
-  // The edited map: the player's, once written, is read before the shipped one.
-  const std::string wysylana = znajdz_plik(mapa::PLIK_EDYTORA);
-  EXPECT_EQ(wysylana, dane + "/Pliki_danych/Mapy/map4.map");
-  ASSERT_TRUE(zapisz_atomowo(sciezka_zapisu(mapa::PLIK_EDYTORA).c_str(), "2", 1));
-  EXPECT_EQ(znajdz_plik(mapa::PLIK_EDYTORA), d.gracza + "/Pliki_danych/Mapy/map4.map");
-
-  EXPECT_EQ(pliki_w(dane) + pliki_w(dane + "/Pliki_danych/Mapy"), przed);
-  EXPECT_EQ(pliki_w(d.k + "/tu"), "") << "nothing in the working directory";
-  chmod(dane.c_str(), 0755);
-}
-
-TEST(Katalogi, BezFolderuGraczaGraIdzieAZapisMowiDlaczego) {
-  drzewo d;
-  d.gra_w(d.k + "/usr/share/twierdze");
-  zapisz_plik(d.k + "/plik", "nie folder");
-  setenv("XDG_DATA_HOME", (d.k + "/plik").c_str(), 1);
-  const wybrane_katalogi w = d.start("/usr/bin");
-  EXPECT_FALSE(w.zapis_mozliwy);
-  EXPECT_EQ(w.dane, d.k + "/usr/share/twierdze") << "the data is still found";
-
+// Installed, the settings and the edited map go to the player's folder, whose map is read first;
+// without that folder the data is still found and a save says why it cannot be made.
+TEST(Katalogi, ZainstalowanaPiszeUGraczaABezNiegoMowiDlaczego) {
+  przygotuj_allegro();
   grafika_nagrywajaca ekran;
   stan_gry stan;
-  stan.ekran = &ekran;
+  stan.teren = mapa_trawy(&ekran);
+  stan.armia_glowna = new armia(pole_zamek_gracz_1, 1, &ekran, stan.teren, nullptr, nullptr, 5, 5, false);
+  drzewo d;
+  const std::string dane = d.k + "/usr/share/twierdze", mapy = dane + "/Pliki_danych/Mapy";
+  d.start("/usr/share/twierdze", "/usr/bin");
+  const std::string przed = pliki_w(dane) + pliki_w(mapy);
+  EXPECT_TRUE(zapisz_slowo_jezyka("GERMAN"));
+  EXPECT_EQ(wczytaj_plik(d.gracza + "/config.cfg"), "[General]\nlanguage = GERMAN\n");
+  EXPECT_EQ(znajdz_plik(mapa::PLIK_EDYTORA), mapy + "/map4.map");
+  ASSERT_TRUE(zapisz_atomowo(sciezka_zapisu(mapa::PLIK_EDYTORA).c_str(), "2", 1));
+  EXPECT_EQ(znajdz_plik(mapa::PLIK_EDYTORA), d.gracza + "/Pliki_danych/Mapy/map4.map");
+  setenv("XDG_DATA_HOME", (dane + "/config.cfg").c_str(), 1);  // a file: no folder there
+  EXPECT_EQ(przygotuj_katalogi(d.k + "/usr/bin", "../share/twierdze").dane, dane);
   char blad[256] = "";
-  const std::string gra = d.k + "/g.sce";
-  zapisz_plik(gra, "Pliki_danych/Mapy/map4.map 1 12.5 900 800 "
-                   "1 0 0 0 0 0 0 0 Z 1 5 5 600 600 0 95 90 40 0 1 0 200 0"
-                   "A 2 50 50 600 600 0 95 90 40 0 1 0 200 0E");
-  ASSERT_TRUE(wczytaj_gre(gra.c_str(), stan, blad)) << blad;
   EXPECT_FALSE(zapisz_gre("Zapisane_gry/1.sav", stan, blad));
-  EXPECT_EQ(std::string(blad), std::string("Zapisane_gry/1.sav: ") + tekst("errplayerdir"));
-  EXPECT_FALSE(zapisz_slowo_jezyka("GERMAN"));
+  EXPECT_EQ(std::string(blad), "Zapisane_gry/1.sav: " + std::string(tekst("errplayerdir")));
   piszlog("gracz", 1);
-  EXPECT_EQ(pliki_w(d.k + "/tu"), "") << "nothing lands in the working directory";
+  EXPECT_EQ(pliki_w(dane) + pliki_w(mapy) + pliki_w(d.k + "/tu"), przed) << "nothing beside the data or here";
   stan.zwolnij();
 }
 
