@@ -20,7 +20,7 @@ int kolor(int r, int g, int b) { return makecol32(r, g, b); }
 TEST(GrafikaTest, PrzezroczystyBlitPomijaRozIMieszaWedlugWspolczynnika) {
   przygotuj_allegro();
   BITMAP* zr = create_bitmap_ex(32, 2, 1);
-  BITMAP* cel = create_bitmap_ex(32, 4, 1);
+  BITMAP* cel = create_bitmap_ex(32, 4, 2);
   putpixel(zr, 0, 0, kolor(255, 0, 255));
   putpixel(zr, 1, 0, kolor(200, 100, 0));
   const int mieszane =
@@ -34,6 +34,10 @@ TEST(GrafikaTest, PrzezroczystyBlitPomijaRozIMieszaWedlugWspolczynnika) {
     EXPECT_EQ(getpixel(cel, 0, 0), kolor(0, 0, 100)) << "pink must be skipped";
     EXPECT_EQ(getpixel(cel, 1, 0), p.second) << p.first;
   }
+  // A translucent rectangle covers its own pixels only, away from the edges too.
+  prostokat_przezroczysty(cel, 2, 1, 2, 1, kolor(200, 100, 0), 128);
+  EXPECT_EQ(getpixel(cel, 1, 1), kolor(0, 0, 100));
+  EXPECT_EQ(getpixel(cel, 2, 1), mieszane);
   destroy_bitmap(zr);
   destroy_bitmap(cel);
 }
