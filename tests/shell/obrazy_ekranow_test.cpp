@@ -28,14 +28,15 @@
 namespace {
 
 const std::pair<const char*, uint64_t> OCZEKIWANE[] = {
-    {"dzien_strona_1", 0xe4b0c8bdf2451a69ull},
-    {"noc_strona_2", 0x92395d088c784f11ull},
-    {"sklep", 0x5ebdc2ff23d5c6c3ull},
-    {"technologie_1", 0xe15c4155eee38723ull},
-    {"technologie_2", 0xa813d31f50d5d959ull},
-    {"komunikat_jedzenie", 0x7bbd2398465fcaadull},
-    {"pytanie_o_wyjscie", 0x352c1999797bbb60ull},
-    {"menu_w_grze", 0xa10557a26e46a144ull},
+    {"dzien_strona_1", 0x8f3890d1711e6f90ull},
+    {"noc_strona_2", 0xdcd82db5c1ac6d32ull},
+    {"sklep", 0xa63b1bb4d6def802ull},
+    {"technologie_1", 0x69946f44e70873b2ull},
+    {"technologie_2", 0x5ca282f778d40552ull},
+    {"komunikat_jedzenie", 0x92fef647166e6864ull},
+    {"komunikat_zloto", 0x4dd3716e3204d4dfull},
+    {"pytanie_o_wyjscie", 0xbf3da14e1fae7f5dull},
+    {"menu_w_grze", 0x19582ac734959dd9ull},
     {"menu_glowne", 0x718ca11a1bc08295ull},
     {"informacje", 0xbe529b24956734d1ull},
 };
@@ -87,7 +88,7 @@ const char* const JEDNOSTKI =
     "A 2 20 30 600 600 0 95 90 40 0 1 0 200 0 J 2 21 27 150 150 0 60 65 30 0 1 0 50 0 "
     "L 2 18 32 100 100 0 30 30 20 0 1 0 10 0 W 2 19 29 50 50 0 10 15 30 0 1 0 50 0 "
     "F 2 12 31 200 200 5 50 60 60 0 1 0 40 0 G 2 14 31 200 200 0 50 60 60 0 1 0 40 0 "
-    "H 2 16 31 200 200 5 50 60 60 0 1 0 40 0 E";
+    "H 2 16 31 200 200 5 50 60 60 0 1 0 40 0 H 1 18 27 200 200 5 50 60 60 0 1 0 40 0 E";
 
 struct gra_testowa {
   grafika& ekran = ekran_testu();
@@ -106,7 +107,7 @@ struct gra_testowa {
     char blad[256] = "";
     EXPECT_TRUE(wczytaj_gre(plik.c_str(), stan, blad)) << blad;
     std::system(("rm -r " + katalog).c_str());
-    // A fallen lord stays in the army, but is no more drawn.
+    // Side 2's fallen lord stays in the army, but is no more drawn.
     stan.armia_glowna->zwroc_jednostke(pole_lord)->zmien_punkty_zycia(0);
     r = new rozgrywka(stan, &okna, false);
     r->ustaw_oddawanie_procesora(false);
@@ -125,8 +126,7 @@ struct gra_testowa {
   }
 };
 
-// The game screen of each side and the panels and windows over it. Each side has its own
-// technologies; the bought ones are marked instead of a button.
+// The game screen of each side and the panels and windows over it; each side's technologies.
 TEST(ObrazyEkranow, EkranGry) {
   const struct {
     const char* nazwa;
@@ -144,6 +144,7 @@ TEST(ObrazyEkranow, EkranGry) {
       {"technologie_1", 1, 12.0f, 650, 140, rozgrywka::panel_technologie, 0, 1},
       {"technologie_2", 2, 12.0f, 650, 140, rozgrywka::panel_technologie, 0, 1},
       {"komunikat_jedzenie", 1, 12.0f, 650, 140, rozgrywka::panel_jednostki, 1, 1},
+      {"komunikat_zloto", 1, 12.0f, 650, 140, rozgrywka::panel_jednostki, 2, 1},
       {"pytanie_o_wyjscie", 1, 12.0f, 650, 140, rozgrywka::panel_wyjscie, 0, 1},
   };
   for (const auto& s : sceny) {
