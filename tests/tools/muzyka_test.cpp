@@ -26,7 +26,7 @@ std::size_t najdluzsza_cisza(const std::vector<short>& p) {
 
 TEST(Muzyka, KazdyUtworMaSwojaDlugoscIGraBezPrzerw) {
   for (const utwor_gry& u : utwory_gry()) {
-    const std::vector<short> p = zdekoduj_calosc(std::string("Pliki_danych/muzyka/") + u.plik);
+    auto p = zdekoduj_calosc(std::string(GRA_KATALOG_ZRODEL "/Pliki_danych/muzyka/") + u.plik);
     EXPECT_EQ(long(p.size() / 2), dlugosc_utworu(u.styl)) << u.plik;
     EXPECT_TRUE(p.size() >= 2 * 60 * 44100u && p.size() <= 2 * 120 * 44100u) << u.plik;
     EXPECT_LT(najdluzsza_cisza(p), 44100u / 4) << u.plik << " falls silent";
