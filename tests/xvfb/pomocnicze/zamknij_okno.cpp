@@ -6,14 +6,10 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: zamknij_okno WINDOW_ID\n");
-    return 2;
-  }
-  Display* d = XOpenDisplay(nullptr);
+  Display* d = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
   if (!d) {
-    std::fprintf(stderr, "zamknij_okno: no display\n");
-    return 1;
+    std::fprintf(stderr, "usage: zamknij_okno WINDOW_ID, on a display\n");
+    return 2;
   }
   XEvent e = {};
   e.xclient.type = ClientMessage;
@@ -21,8 +17,7 @@ int main(int argc, char** argv) {
   e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
   e.xclient.format = 32;
   e.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
-  e.xclient.data.l[1] = CurrentTime;
-  bool wyslane = XSendEvent(d, e.xclient.window, False, NoEventMask, &e) != 0;
+  const bool wyslane = XSendEvent(d, e.xclient.window, False, NoEventMask, &e) != 0;
   XSync(d, False);
   XCloseDisplay(d);
   return wyslane ? 0 : 1;
