@@ -13,21 +13,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <random>
 #include <string>
-#include <vector>
 
 #include "armia.h"
 #include "globalne.h"
-#include "grafika.h"
+#include "gra_na_mapie.h"
+#include "gracz_losowy.h"
 #include "jednostka.h"
 #include "mapa.h"
 #include "mapa_jednostek.h"
-#include "menu.h"
 #include "plik_gry.h"
 #include "przycisk.h"
 #include "rozgrywka.h"
-#include "zdarzenia.h"
 
 namespace {
 
@@ -58,21 +55,6 @@ long klatki_gry = 0;
 long ziarno_gry = 0;
 long zegar_staly() { return 0; }
 long sekundy_gry() { return ziarno_gry * 100003L + klatki_gry / 8; }
-
-// A headless game on a shipped battlefield.
-struct gra_na_mapie {
-  grafika ekran{tryb_grafiki::pamiec};
-  zdarzenia wejscie{&ekran};
-  menu okna{&ekran};
-  stan_gry stan;
-  gra_na_mapie() {
-    ekran.ustaw_zegar(zegar_staly);
-    stan.ekran = &ekran;
-    stan.wejscie = &wejscie;
-    stan.dzwiek_wlaczony = false;
-  }
-  ~gra_na_mapie() { stan.zwolnij(); }
-};
 
 void klatka(rozgrywka& r) {
   r.klatka();
@@ -128,150 +110,6 @@ void tura_komputera(rozgrywka& r, stan_gry& s) {
   }
 }
 
-// A player who clicks at random through the real mouse input: selects its units, orders
-// them to fields near them (leaning toward the enemy castle) or onto an enemy beside them,
-// wanders through the shops, and ends its turn after a few dozen actions.
-class gracz_losowy {
- public:
-  gracz_losowy(rozgrywka& r, stan_gry& s, unsigned ziarno) : r(r), s(s), los(ziarno) {}
-
-  void tura() {
-    strona = s.aktywny_gracz;
-    const int akcje = los_z(10, 30);
-    for (int i = 0; i < akcje && s.aktywny_gracz == strona && !koniec_gry(r); ++i) {
-      const int rzut = los_z(0, 99);
-      if (s.wejscie->zwroc_okno() != 0)
-        klik_punktu(r, 320 + 130, 216 + 125, 1);  // the message window's only button
-      else if (rzut < 35)
-        wybierz_jednostke();
-      else if (rzut < 80)
-        wydaj_rozkaz();
-      else
-        przycisk_panelu();
-    }
-    for (int proba = 0; proba < 10 && s.aktywny_gracz == strona && !koniec_gry(r); ++proba) {
-      if (r.pobierz_tryb_panelu() != rozgrywka::panel_jednostki)
-        r.zmien_tryb_panelu(rozgrywka::panel_jednostki);
-      klik_przycisku(r, rozgrywka::p_koniec_tury);
-    }
-    pusc_mysz();
-  }
-
- private:
-  int los_z(int od, int do_) { return std::uniform_int_distribution<int>(od, do_)(los); }
-
-  std::vector<jednostka*> zywe(int gracz) const {
-    std::vector<jednostka*> w;
-    for (armia* a = s.armia_glowna; a; a = a->pobierz_nastepna()) {
-      jednostka* j = a->pobierz_jednostke();
-      if (j && j->pobierz_gracz() == gracz && j->pobierz_punkty_zycia() >= 1) w.push_back(j);
-    }
-    return w;
-  }
-
-  // Scrolls the view so the field is in the middle, as a player would, and lets one frame
-  // draw it.
-  void pokaz_pole(int fx, int fy) {
-    int x = fx < 13 ? 13 : (fx > 47 ? 47 : fx);
-    int y = (fy & ~1) < 10 ? 10 : ((fy & ~1) > 50 ? 50 : (fy & ~1));
-    s.teren->ustaw_srodek(punkt(float(x), float(y)));
-    pusc_mysz();
-    klatka(r);
-  }
-
-  // The screen point at the centre of a field in the current view; false when the field lies
-  // outside the calm middle of the view.
-  bool punkt_pola(int fx, int fy, int& px, int& py) const {
-    const punkt start = s.teren->start_ekranu();
-    const int c = fx - int(start.rx()), w = fy - int(start.ry());
-    if (!czy_na_mapie(fx, fy) || c < 3 || c > 22 || w < 3 || w > 18) return false;
-    px = c * 40 + (w % 2) * 20 - 11 + 20;
-    py = w * 30 + 2 + 20;
-    return true;
-  }
-
-  void klik_pola(int fx, int fy, int przycisk_myszy) {
-    int px, py;
-    if (!punkt_pola(fx, fy, px, py)) {
-      pokaz_pole(fx, fy);
-      if (!punkt_pola(fx, fy, px, py)) return;
-    }
-    klik_punktu(r, px, py, przycisk_myszy);
-    pusc_mysz();
-  }
-
-  void wybierz_jednostke() {
-    std::vector<jednostka*> wszystkie = zywe(strona), z_punktami;
-    for (jednostka* j : wszystkie)
-      if (j->pobierz_punkty_ruchu() > 0) z_punktami.push_back(j);
-    std::vector<jednostka*>& z = !z_punktami.empty() && los_z(0, 3) != 0 ? z_punktami : wszystkie;
-    if (z.empty()) return;
-    jednostka* j = z[los_z(0, int(z.size()) - 1)];
-    klik_pola(j->pobierz_x(), j->pobierz_y(), 1);
-  }
-
-  void wydaj_rozkaz() {
-    jednostka* a = s.armia_glowna->zwroc_aktywna();
-    if (!a || a->pobierz_gracz() != strona || a->pobierz_punkty_ruchu() < 1) {
-      wybierz_jednostke();
-      return;
-    }
-    const int ax = a->pobierz_x(), ay = a->pobierz_y();
-    if (los_z(0, 1) == 0) {
-      std::vector<jednostka*> bliscy;
-      for (jednostka* j : zywe(3 - strona))
-        if (std::abs(j->pobierz_x() - ax) <= 2 && std::abs(j->pobierz_y() - ay) <= 2)
-          bliscy.push_back(j);
-      if (!bliscy.empty()) {
-        jednostka* j = bliscy[los_z(0, int(bliscy.size()) - 1)];
-        klik_pola(j->pobierz_x(), j->pobierz_y(), 2);
-        return;
-      }
-    }
-    jednostka* zamek = s.armia_glowna->zwroc_jednostke(strona == 1 ? pole_zamek_gracz_2
-                                                                   : pole_zamek_gracz_1);
-    const int kx = zamek ? (zamek->pobierz_x() > ax) - (zamek->pobierz_x() < ax) : 0;
-    const int ky = zamek ? (zamek->pobierz_y() > ay) - (zamek->pobierz_y() < ay) : 0;
-    const int fx = ax + los_z(-3, 3) + kx * los_z(0, 3);
-    const int fy = ay + los_z(-3, 3) + ky * los_z(0, 3);
-    if (czy_na_mapie(fx, fy)) klik_pola(fx, fy, 2);
-  }
-
-  void przycisk_panelu() {
-    static const int JEDNOSTKA[] = {rozgrywka::p_kup, rozgrywka::p_kup, rozgrywka::p_ulecz,
-                                    rozgrywka::p_napraw, rozgrywka::p_trenuj};
-    static const int PUNKTY[] = {rozgrywka::p_atak, rozgrywka::p_obrona, rozgrywka::p_zwinnosc};
-    static const int WYBOR[] = {rozgrywka::p_kup_jednostke, rozgrywka::p_kup_technologie,
-                                rozgrywka::p_powrot};
-    static const int SKLEP[] = {rozgrywka::p_nastepna, rozgrywka::p_poprzednia, rozgrywka::p_kup,
-                                rozgrywka::p_kup, rozgrywka::p_powrot};
-    static const int TECHNOLOGIE[] = {rozgrywka::p_technologia1, rozgrywka::p_technologia2,
-                                      rozgrywka::p_technologia3, rozgrywka::p_technologia4,
-                                      rozgrywka::p_powrot};
-    auto jeden_z = [this](const int* t, int n) { klik_przycisku(r, t[los_z(0, n - 1)]); };
-    switch (r.pobierz_tryb_panelu()) {
-      case rozgrywka::panel_jednostki: {
-        jednostka* a = s.armia_glowna->zwroc_aktywna();
-        if (a && a->pobierz_gracz() == strona && a->pobierz_do_rozdysponowania() >= 1)
-          jeden_z(PUNKTY, 3);
-        else
-          jeden_z(JEDNOSTKA, 5);
-        break;
-      }
-      case rozgrywka::panel_wybor_sklepu: jeden_z(WYBOR, 3); break;
-      case rozgrywka::panel_sklep: jeden_z(SKLEP, 5); break;
-      case rozgrywka::panel_technologie: jeden_z(TECHNOLOGIE, 5); break;
-      default: break;
-    }
-    pusc_mysz();
-  }
-
-  rozgrywka& r;
-  stan_gry& s;
-  std::mt19937 los;
-  int strona = 1;
-};
-
 // The battlefield as text: terrain marks, and each unit as its kind's letter of the game
 // files, upper case for side 1 and lower case for side 2.
 void rysuj_plansze(const stan_gry& s, int tura) {
@@ -310,22 +148,17 @@ void podsumuj(const stan_gry& s, wynik_gry& w) {
                                                           : pole_zamek_gracz_2);
     w.zamki[g] = z ? z->pobierz_punkty_zycia() : 0;
     w.zloto[g] = s.gracze[g].pobierz_zloto();
-    w.jednostki[g] = 0;
-  }
-  for (armia* a = s.armia_glowna; a; a = a->pobierz_nastepna()) {
-    jednostka* j = a->pobierz_jednostke();
-    if (j && j->pobierz_punkty_zycia() >= 1 && (j->pobierz_gracz() == 1 || j->pobierz_gracz() == 2))
-      ++w.jednostki[j->pobierz_gracz()];
+    w.jednostki[g] = int(zywe_jednostki(s.armia_glowna, g).size());
   }
 }
 
 wynik_gry zagraj(const rodzaj_gracza gracze[3], int mapa_nr, int tury, long ziarno) {
-  gra_na_mapie g;
-  char blad[256] = "";
-  if (!wczytaj_gre(plik_wyboru(5 + mapa_nr), g.stan, blad)) {
-    std::fprintf(stderr, "map %d: %s\n", mapa_nr, blad);
+  gra_na_mapie g(mapa_nr, zegar_staly);
+  if (!g.wczytana) {
+    std::fprintf(stderr, "map %d: %s\n", mapa_nr, g.blad);
     std::exit(2);
   }
+  g.stan.dzwiek_wlaczony = false;
   ziarno_gry = ziarno;
   klatki_gry = 0;
   std::srand((unsigned)ziarno);
@@ -343,9 +176,10 @@ wynik_gry zagraj(const rodzaj_gracza gracze[3], int mapa_nr, int tury, long ziar
   ustaw_graczy();
   rozgrywka r(s, &g.okna, false);
   r.ustaw_oddawanie_procesora(false);
-  gracz_losowy losowi[3] = {{r, s, unsigned(ziarno) * 7919u + 1u},
-                            {r, s, unsigned(ziarno) * 7919u + 2u},
-                            {r, s, unsigned(ziarno) * 7919u + 3u}};
+  auto licz_klatke = [] { return ++klatki_gry, true; };
+  gracz_losowy losowi[3] = {{r, s, unsigned(ziarno) * 7919u + 1u, licz_klatke},
+                            {r, s, unsigned(ziarno) * 7919u + 2u, licz_klatke},
+                            {r, s, unsigned(ziarno) * 7919u + 3u, licz_klatke}};
   int tura = 0;
   while (tura < tury && !koniec_gry(r)) {
     ++tura;

@@ -14,7 +14,7 @@
 #include "mapa.h"
 #include "mapa_jednostek.h"
 #include "menu.h"
-#include "pomoc_rozgrywki.h"
+#include "gra_na_mapie.h"
 #include "przycisk.h"
 #include "rozgrywka.h"
 #include "srodowisko.h"
