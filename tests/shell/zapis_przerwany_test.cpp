@@ -11,88 +11,64 @@
 #include <string>
 
 #include "globalne.h"
-#include "gracz.h"
-#include "grafika.h"
 #include "plik_gry.h"
 #include "srodowisko.h"
-#include "stan_gry.h"
 #include "zdarzenia.h"
 
 namespace {
-
-const int LICZBA_SLOTOW = 5;
-const int LICZBA_PROB = 50;
-
-std::string slot(const std::string& katalog, int n) {
-  return katalog + "/Zapisane_gry/" + std::to_string(n) + ".sav";
-}
-
-// Writes the two games to the slots one after the other until it is killed.
-[[noreturn]] void zapisuj_bez_konca(const std::string& katalog, stan_gry& a, stan_gry& b) {
-  char blad[256];
-  for (;;) {
-    for (int n = 1; n <= LICZBA_SLOTOW; ++n) zapisz_gre(slot(katalog, n).c_str(), b, blad);
-    for (int n = 1; n <= LICZBA_SLOTOW; ++n) zapisz_gre(slot(katalog, n).c_str(), a, blad);
-  }
-}
 
 TEST(ZapisPrzerwany, ZabiteZapisyZostawiajaKazdySlotStaryLubNowy) {
   przygotuj_allegro();
   grafika ekran(tryb_grafiki::atrapa);
   zdarzenia wejscie(&ekran);
-  stan_gry a, b;
-  a.ekran = b.ekran = &ekran;
-  a.wejscie = b.wejscie = &wejscie;
+  stan_gry gry[2];
+  std::string tresc[2];
   char blad[256] = "";
-  ASSERT_TRUE(wczytaj_gre("Pliki_danych/Mapy/map1.sce", a, blad)) << blad;
-  ASSERT_TRUE(wczytaj_gre("Pliki_danych/Mapy/map1.sce", b, blad)) << blad;
-  b.gracze[1].zmien_zloto(a.gracze[1].pobierz_zloto() + 777);
-
-  std::string katalog = katalog_tymczasowy();
-  ASSERT_TRUE(zapisz_gre((katalog + "/a.sav").c_str(), a, blad)) << blad;
-  ASSERT_TRUE(zapisz_gre((katalog + "/b.sav").c_str(), b, blad)) << blad;
-  const std::string tresc_a = wczytaj_plik(katalog + "/a.sav");
-  const std::string tresc_b = wczytaj_plik(katalog + "/b.sav");
-  ASSERT_NE(tresc_a, tresc_b);
+  const std::string katalog = katalog_tymczasowy();
+  auto slot = [&](int n) { return katalog + "/Zapisane_gry/" + std::to_string(n) + ".sav"; };
+  for (int i = 0; i < 2; ++i) {
+    gry[i].ekran = &ekran;
+    gry[i].wejscie = &wejscie;
+    ASSERT_TRUE(wczytaj_gre("Pliki_danych/Mapy/map1.sce", gry[i], blad)) << blad;
+    gry[i].gracze[1].zmien_zloto(777 * i);
+    ASSERT_TRUE(zapisz_gre(slot(i).c_str(), gry[i], blad)) << blad;
+    tresc[i] = wczytaj_plik(slot(i));
+  }
   // Saves are flushed to disk, so how long one takes depends on the disk and its load: the
-  // kills fall within about two rounds of saving, measured here.
+  // kills fall within about two rounds of saving five slots, measured here.
   const auto start = std::chrono::steady_clock::now();
-  for (int n = 1; n <= LICZBA_SLOTOW; ++n)
-    ASSERT_TRUE(zapisz_gre(slot(katalog, n).c_str(), a, blad)) << blad;
+  for (int n = 1; n <= 5; ++n) ASSERT_TRUE(zapisz_gre(slot(n).c_str(), gry[0], blad)) << blad;
   const long runda = (long)std::chrono::duration_cast<std::chrono::microseconds>(
                          std::chrono::steady_clock::now() - start).count();
   const long okno = std::min(std::max(2 * runda, 5000L), 300000L);
-
   std::srand(12345);
   int nowe = 0;
-  for (int proba = 0; proba < LICZBA_PROB; ++proba) {
-    pid_t dziecko = fork();
+  for (int proba = 0; proba < 50; ++proba) {
+    const pid_t dziecko = fork();
     ASSERT_GE(dziecko, 0);
-    if (dziecko == 0) zapisuj_bez_konca(katalog, a, b);
+    // The child writes the new game and then the old one to the slots until it is killed.
+    for (int i = 1; dziecko == 0; i = 1 - i)
+      for (int n = 1; n <= 5; ++n) zapisz_gre(slot(n).c_str(), gry[i], blad);
     usleep(200 + std::rand() % okno);
     kill(dziecko, SIGKILL);
-    int status = 0;
-    waitpid(dziecko, &status, 0);
-    for (int n = 1; n <= LICZBA_SLOTOW; ++n) {
-      std::string tresc = wczytaj_plik(slot(katalog, n));
-      ASSERT_TRUE(tresc == tresc_a || tresc == tresc_b)
-          << "trial " << proba << ": slot " << n << " holds " << tresc.size() << " bytes";
-      if (tresc == tresc_b) ++nowe;
+    waitpid(dziecko, nullptr, 0);
+    for (int n = 1; n <= 5; ++n) {
+      const std::string t = wczytaj_plik(slot(n));
+      ASSERT_TRUE(t == tresc[0] || t == tresc[1]) << "trial " << proba << ": slot " << n
+                                                  << " holds " << t.size() << " bytes";
+      nowe += t == tresc[1];
       stan_gry sprawdz;
       sprawdz.ekran = &ekran;
-      sprawdz.wejscie = &wejscie;
-      ASSERT_TRUE(wczytaj_gre(slot(katalog, n).c_str(), sprawdz, blad)) << blad;
+      ASSERT_TRUE(wczytaj_gre(slot(n).c_str(), sprawdz, blad)) << blad;
       sprawdz.zwolnij();
     }
   }
-  // The kills did land in the middle of the writing, not only before it began.
-  EXPECT_GT(nowe, 0);
+  EXPECT_GT(nowe, 0) << "the kills landed in the middle of the writing, not only before it";
   // What the killed saves left behind goes with the next save of each slot.
-  for (int n = 1; n <= LICZBA_SLOTOW; ++n)
-    ASSERT_TRUE(zapisz_gre(slot(katalog, n).c_str(), a, blad)) << blad;
-  EXPECT_EQ(pliki_w(katalog + "/Zapisane_gry"), "1.sav 2.sav 3.sav 4.sav 5.sav ");
-  a.zwolnij();
-  b.zwolnij();
+  for (int n = 1; n <= 5; ++n) ASSERT_TRUE(zapisz_gre(slot(n).c_str(), gry[0], blad)) << blad;
+  EXPECT_EQ(pliki_w(katalog + "/Zapisane_gry"), "0.sav 1.sav 2.sav 3.sav 4.sav 5.sav ");
+  gry[0].zwolnij();
+  gry[1].zwolnij();
   godzina = 0.0f;
 }
 
