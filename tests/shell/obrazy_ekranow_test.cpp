@@ -18,6 +18,7 @@
 #include "grafika.h"
 #include "jednostka.h"
 #include "katalogi.h"
+#include "mapa.h"
 #include "menu.h"
 #include "plik_gry.h"
 #include "przycisk.h"
@@ -161,6 +162,16 @@ TEST(ObrazyEkranow, MenuWGrzePoKliknieciuOpcji) {
   for (int b : {1, 0}) mouse_b = b, g.r->klatka();  // a click on the options button
   mouse_x = 650, mouse_y = 140;
   porownaj("menu_w_grze", g.klatka());
+}
+
+// A map left alone is copied from its kept picture, the gaps between fields and all, instead
+// of drawing every field again.
+TEST(ObrazyEkranow, NieruchomaMapaKopiowanaZPamieci) {
+  grafika& e = ekran_testu();
+  mapa m(&e, "Pliki_danych/Mapy/map1.map");
+  e.zmiana_klatki(true);
+  for (int kolor : {0, makecol(255, 0, 0)}) clear_to_color(e.pobierz_bufor(), kolor), m.pokaz();
+  EXPECT_EQ(getpixel(e.pobierz_bufor(), 0, 0) & 0xFFFFFF, 0) << "the top rows lie above the fields";
 }
 
 struct cisza : dzwiek {
