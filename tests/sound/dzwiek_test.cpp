@@ -1,5 +1,4 @@
-// Tracks fed block by block as the game feeds them into the silent sink: whole loops with
-// nothing lost or added, stopping, broken files, the playlist.
+// Tracks fed block by block into the silent sink as the game feeds them; broken files; playlists.
 #include <gtest/gtest.h>
 
 #include "almp3.h"
@@ -18,7 +17,8 @@ struct utwor_testowy : muzyka {
 
 // Plays the track to its end through the per-frame feed, which then starts it over: its frames.
 long odtworz_raz(utwor_testowy& u) {
-  for (long krok = 0, przed = 0; krok < 100000; ++krok, przed = almp3_pobierz_zdekodowane(u.s())) {
+  for (int krok = 0; krok < 100000; ++krok) {
+    const long przed = almp3_pobierz_zdekodowane(u.s());
     almp3_przewin(u.s(), 4096);
     if (almp3_pobierz_zdekodowane(u.s()) > przed) continue;
     u.odtwarzaj();

@@ -10,8 +10,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
-#include <fstream>
 #include <cstdlib>
+#include <fstream>
 #include <numeric>
 #include <thread>
 
