@@ -1,10 +1,10 @@
-// Unit kinds and levels, fights and their estimate, field events and orders, seeded.
 #include <gtest/gtest.h>
 
 #include <allegro.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -15,8 +15,8 @@
 
 namespace {
 
-// Every unit has a twin on the other side that walks, fights and is worth the same (the
-// strongest pair differs in price); a fresh unit is of its kind, level 1, rested and unhurt.
+// Each side's twin walks, fights and is worth the same (the strongest pair's price differs); a
+// fresh unit is of its kind, level 1, rested, unhurt, and keeps its language's description.
 TEST(RodzajeJednostek, BliznietaStronSaRowneIZaczynajaOdZera) {
   pole_bitwy p;
   const nazwa_pola pary[][2] = {
@@ -36,9 +36,17 @@ TEST(RodzajeJednostek, BliznietaStronSaRowneIZaczynajaOdZera) {
     for (int k = 0; k < 2; k++)
       EXPECT_EQ(std::make_tuple(j[k]->pobierz_wyglad(), j[k]->pobierz_poziom(),
                                 j[k]->pobierz_d_punkty_zycia() - j[k]->pobierz_punkty_zycia(),
-                                j[k]->pobierz_d_punkty_ruchu() - j[k]->pobierz_punkty_ruchu()),
-                std::make_tuple(para[k], 1, 0, 0));
+                                j[k]->pobierz_d_punkty_ruchu() - j[k]->pobierz_punkty_ruchu(),
+                                j[k]->pobierz_opis() != nullptr),
+                std::make_tuple(para[k], 1, 0, 0, true));
   }
+  const char* opis = p.jednostki[0]->pobierz_opis();
+  const std::string tekst = opis ? opis : "", pusty = katalog_tymczasowy() + "/pusty.cfg";
+  zapisz_plik(pusty, "[teksty]\ninny = x\n");
+  set_config_file(pusty.c_str());
+  EXPECT_EQ(p.utworz(pole_mag, 0, 0, 1)->pobierz_opis(), nullptr);
+  EXPECT_EQ(p.jednostki[0]->pobierz_opis(), tekst);
+  set_config_file("gm_pl.cfg");
   EXPECT_EQ(utworz_jednostke((nazwa_pola)20, nullptr, nullptr, nullptr, nullptr, 0, 0, 1),
             nullptr);
 }

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <utility>
 
-#include "globalne.h"
 #include "mapa_odleglosci.h"
 #include "pomoc_jednostek.h"
 
@@ -29,7 +28,6 @@ TEST(MapaZasiegu, PozaMapaOtwartaTrawaKrawedzIOgromnePunkty) {
     ASSERT_EQ(j->pobierz_mape_przejsc()[k], d <= 5 ? 6 - d : 0) << k % 60 << "," << k / 60;
   }
   EXPECT_EQ(p.ekran.ile("pole"), 90);  // 6 + 12 + 18 + 24 + 30 fields around
-  EXPECT_EQ(odleglosc_heksow(0, 0, 3, 6), 6);
   jednostka* brzeg = p.postaw(pole_robotnik_1, 0, 2, 1);
   brzeg->zmien_punkty_ruchu(1), brzeg->oblicz_zasieg();
   EXPECT_EQ(brzeg->wartosc_przejscia(59, 1) + brzeg->wartosc_przejscia(59, 2), 0);
@@ -98,15 +96,10 @@ TEST(Sasiedzi, PrzyjacielNaSzesciuPolachBudynekWedlugWlasciciela) {
   EXPECT_TRUE(p.postaw(pole_smok, 11, 9, 2)->sprawdz_sasiadow("zamek"));
 }
 
-class CeleKomputera : public ::testing::Test {
- protected:
-  void SetUp() override { ai = 2; }
-  pole_bitwy p;
-};
-
 // The nearest living enemy, the first met row by row among equals, is hunted while it lives;
 // the own side, nobody's and the dead are no targets. Without one the unit wanders in reach.
-TEST_F(CeleKomputera, NajblizszyZywyWrogPierwszyWsrodRownych) {
+TEST(CeleKomputera, NajblizszyZywyWrogPierwszyWsrodRownych) {
+  pole_bitwy p;
   jednostka* j = p.postaw(pole_smok, 30, 30, 2);
   p.postaw(pole_trol, 31, 30, 2), p.postaw(pole_zolnierz, 30, 31, 0);
   p.postaw(pole_zolnierz, 29, 30, 1)->zmien_punkty_zycia(0);
@@ -125,7 +118,7 @@ TEST_F(CeleKomputera, NajblizszyZywyWrogPierwszyWsrodRownych) {
 
 // The reachable field nearest the target, also with the window over an edge of the map; one
 // at distance 1 is struck, one beside diagonally walked up to; off the map, the nearest field.
-TEST_F(CeleKomputera, PoleNajblizszeCeluIKrawedzieMapy) {
+TEST(CeleKomputera, PoleNajblizszeCeluIKrawedzieMapy) {
   const int przypadki[][6] = {{20, 11, 20, 10, 20, 10}, {20, 11, 21, 10, 21, 9},
                               {20, 11, 50, 11, 28, 11}, {55, 30, 30, 30, 47, 30},
                               {4, 30, 30, 30, 12, 30},  {30, 56, 30, 30, 30, 48},
@@ -141,7 +134,8 @@ TEST_F(CeleKomputera, PoleNajblizszeCeluIKrawedzieMapy) {
 
 // A tower fires at the last living enemy of its window, which reaches its points + 1 = 10
 // fields every way; with none there its turn is over.
-TEST_F(CeleKomputera, WiezaStrzelaDoOstatniegoZywegoWrogaWOknie) {
+TEST(CeleKomputera, WiezaStrzelaDoOstatniegoZywegoWrogaWOknie) {
+  pole_bitwy p;
   jednostka* wieza = p.postaw(pole_wieza_1, 30, 30, 2);  // a side-1 tower taken by side 2
   const int obok[][3] = {{32, 32, 2}, {41, 30, 1}, {30, 19, 1}, {30, 41, 1}, {36, 39, 0}};
   for (auto& o : obok) p.postaw(pole_mag, o[0], o[1], o[2]);
