@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -91,25 +93,24 @@ TEST(Teksty, KazdyTekstJestIMiesciSieNaSwoimMiejscu) {
   });
 }
 
-// Every character of the language files leaves ink in the game's font (but the spaces).
+// Every character of the language files is strict UTF-8, with a glyph that leaves ink.
 TEST(Teksty, KazdyZnakMaSwojRysunek) {
   ASSERT_NE(czcionka(), nullptr);
   BITMAP* b = create_bitmap(32, 32);
   const int od = get_font_range_begin(czcionka(), 0), az = get_font_range_end(czcionka(), -1);
   std::set<int> sprawdzone = {' ', 0xA0, '\n'};
+  std::setlocale(LC_CTYPE, "C.UTF-8");
   for (const char* plik : PLIKI) {
     const std::string t = wczytaj_plik(plik);
-    ASSERT_FALSE(t.empty()) << plik;
-    for (const char* p = t.c_str(); *p;) {
-      const int c = ugetxc(&p);
+    wchar_t c = 0;
+    for (int i = 0, n = 0; i < int(t.size()); i += n) {
+      ASSERT_GT(n = std::mbtowc(&c, &t[i], t.size() - i), 0) << plik << ": not UTF-8 at byte " << i;
       if (!sprawdzone.insert(c).second) continue;
-      char z[8];
-      usetc(z + usetc(z, c), 0);
       clear_to_color(b, 0);
-      textout_ex(b, czcionka(), z, 0, 0, makecol(255, 255, 255), -1);
+      textprintf_ex(b, czcionka(), 0, 0, makecol(255, 255, 255), -1, "%c", int(c));
       int tusz = 0;
-      for (int i = 0; i < 32 * 32; ++i) tusz += getpixel(b, i % 32, i / 32) != 0;
-      EXPECT_TRUE(c >= od && c <= az && tusz) << plik << ": no glyph for U+" << std::hex << c;
+      for (int j = 0; j < 32 * 32; ++j) tusz += getpixel(b, j % 32, j / 32) != 0;
+      EXPECT_TRUE(c >= od && c <= az && tusz) << plik << ": no glyph for U+" << std::hex << int(c);
     }
   }
   destroy_bitmap(b);
