@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <string>
 
 #include "dziennik.h"
@@ -13,8 +12,8 @@
 
 namespace {
 
-// A write makes its folders, replaces the target whole, clears what a killed write of it left;
-// one that fails says why (-1: not that a file is missing) and leaves the old file.
+// A write makes its folders, replaces the target whole (the path is its content), clears what a
+// killed write of it left; one that fails says why (-1: not that a file is missing), leaving the old.
 TEST(Pliki, ZapisAtomowyISciezkiBezWzgleduNaWielkoscLiter) {
   const std::string k = katalog_tymczasowy();
   for (const char* p : {".1.sav.Ab3xY9", "1.sav.tmp", ".2.sav.Ab3xY9", ".1.sav.notes", ".1.sav.Ab-xY9"})
@@ -23,7 +22,7 @@ TEST(Pliki, ZapisAtomowyISciezkiBezWzgleduNaWielkoscLiter) {
   const std::string zamkniety = geteuid() == 0 ? "/sys" : katalog_tymczasowy() + "/zamkniety";  // root: /sys
   mkdir(zamkniety.c_str(), 0555);
   const struct { std::string sciezka; int blad; } przypadki[] = {
-      {k + "/1.sav", 0},    {k + "/1.sav", 0}, {k + "/a/b/c.sav", 0},  {k + "/a", EISDIR},
+      {k + "//1.sav", 0},   {k + "/1.sav", 0}, {k + "/a/b/c.sav", 0},  {k + "/a", EISDIR},
       {k + "/a/", EISDIR},  {"", ENOENT},      {k + "/plik/x.sav", -1}, {zamkniety + "/a/x.sav", -1},
   };
   for (const auto& p : przypadki) {
