@@ -93,41 +93,12 @@ class DlugaGra : public ::testing::Test {
       ASSERT_LE(klatki, granica) << gdzie(mapa_nr, tura, klatki) << ": a computer turn never ended";
     }
   }
-};
-
-// The sides buy armies along the way, and the strong side takes the castle on at least three
-// maps.
-TEST_F(DlugaGra, SilnyKomputerBierzeZamekKlasycznegoNaKazdejMapie) {
-  ustaw_zegar_losowania(sekundy_co_osiem);
-  int wygrane = 0;
-  for (int mapa_nr = 1; mapa_nr <= 4 && !HasFailure(); ++mapa_nr) {
-    przebiegi_losowania = 0;
+  // A game on map mapa_nr until a castle falls or the turn limit: the random clicker plays
+  // side `klikacz` (0: none) and the computer the others, the strong one on side `silny`.
+  void zagraj(int mapa_nr, int silny, int klikacz, int tury) {
     gra_na_mapie g(mapa_nr, zegar_krokowy);
     ASSERT_TRUE(g.wczytana) << g.blad;
-    const int silny = mapa_nr <= 2 ? 1 : 2, na_poczatku = g.stan.armia_glowna->liczba_wezlow();
-    rozgrywka r(g.stan, &g.okna, false);
-    r.ustaw_oddawanie_procesora(false);
-    int tura = 0;
-    while (tura < 200 && !koniec(r) && !HasFailure()) {
-      ai = (short)g.stan.aktywny_gracz;
-      sila_komputera = short(ai == silny ? SILA_SILNA : SILA_KLASYCZNA);
-      tura_komputera(r, g.stan, mapa_nr, ++tura);
-    }
-    EXPECT_GT(g.stan.armia_glowna->liczba_wezlow(), na_poczatku) << "map " << mapa_nr;
-    wygrane += r.zwyciezca() == silny;
-    std::printf("map %d: strong side %d, %d turns, winner %d\n", mapa_nr, silny, tura, r.zwyciezca());
-  }
-  EXPECT_GE(wygrane, 3);
-}
-
-// The clicks land on the fields aimed at and reach the game (its units move, the shop sells
-// to it), no menu or question opens, and only the end-turn button ends its turns.
-TEST_F(DlugaGra, KomputerPrzeciwLosowemuKlikaczowiNaKazdejMapie) {
-  int zakupy = 0;
-  for (int mapa_nr = 1; mapa_nr <= 4 && !HasFailure(); ++mapa_nr) {
-    gra_na_mapie g(mapa_nr, zegar_krokowy);
-    ASSERT_TRUE(g.wczytana) << g.blad;
-    ai = short(mapa_nr <= 2 ? 2 : 1);
+    const int na_poczatku = g.stan.armia_glowna->liczba_wezlow();
     rozgrywka r(g.stan, &g.okna, false);
     r.ustaw_oddawanie_procesora(false);
     int tura = 0;
@@ -140,21 +111,45 @@ TEST_F(DlugaGra, KomputerPrzeciwLosowemuKlikaczowiNaKazdejMapie) {
       EXPECT_EQ(losowy.chybione, 0) << miejsce << ": a click missed its field";
       return !HasFailure();
     });
-    while (tura < 60 && !koniec(r) && !HasFailure()) {
-      if (g.stan.aktywny_gracz == ai) {
-        tura_komputera(r, g.stan, mapa_nr, ++tura);
+    while (tura++ < tury && !koniec(r) && !HasFailure()) {
+      ai = short(klikacz ? 3 - klikacz : g.stan.aktywny_gracz);
+      sila_komputera = short(ai == silny ? SILA_SILNA : SILA_KLASYCZNA);
+      if (g.stan.aktywny_gracz != klikacz) {
+        tura_komputera(r, g.stan, mapa_nr, tura);
         continue;
       }
-      ++tura;
       const gracz_losowy::koniec k = losowy.tura();
       EXPECT_TRUE(k == gracz_losowy::przyciskiem || k == gracz_losowy::koniec_gry)
           << gdzie(mapa_nr, tura, klatki) << ": the turn ended as " << k;
     }
-    EXPECT_GT(losowy.ruchy, 0) << "map " << mapa_nr;
+    EXPECT_TRUE(klikacz || g.stan.armia_glowna->liczba_wezlow() > na_poczatku) << mapa_nr;
+    EXPECT_TRUE(!klikacz || losowy.ruchy > 0) << mapa_nr << ": no clicked move";
+    zwyciezca = r.zwyciezca();
     zakupy += losowy.zakupy;
-    std::printf("map %d (computer %d): %d turns, %d moves, %d purchases, winner %d\n", mapa_nr,
-                ai, tura, losowy.ruchy, losowy.zakupy, r.zwyciezca());
+    std::printf("map %d, strong %d, clicker %d: %d turns, %d moves, %d purchases, winner %d\n",
+                mapa_nr, silny, klikacz, tura - 1, losowy.ruchy, losowy.zakupy, zwyciezca);
   }
+  int zwyciezca = 0, zakupy = 0;
+};
+
+// The sides buy armies along the way, and the strong side takes the castle on at least three
+// maps.
+TEST_F(DlugaGra, SilnyKomputerBierzeZamekKlasycznegoNaKazdejMapie) {
+  ustaw_zegar_losowania(sekundy_co_osiem);
+  int wygrane = 0;
+  for (int mapa_nr = 1; mapa_nr <= 4 && !HasFailure(); ++mapa_nr) {
+    przebiegi_losowania = 0;
+    zagraj(mapa_nr, mapa_nr <= 2 ? 1 : 2, 0, 200);
+    wygrane += zwyciezca == (mapa_nr <= 2 ? 1 : 2);
+  }
+  EXPECT_GE(wygrane, 3);
+}
+
+// The clicks land on the fields aimed at and reach the game (its units move, the shop sells
+// to it), no menu or question opens, and only the end-turn button ends its turns.
+TEST_F(DlugaGra, KomputerPrzeciwLosowemuKlikaczowiNaKazdejMapie) {
+  for (int mapa_nr = 1; mapa_nr <= 4 && !HasFailure(); ++mapa_nr)
+    zagraj(mapa_nr, 0, mapa_nr <= 2 ? 1 : 2, 60);
   EXPECT_GT(zakupy, 0) << "the shop sold to the clicker somewhere";
 }
 
