@@ -16,7 +16,9 @@ przygotuj_katalog() {
 }
 sprzataj() { zakoncz_gre; rm -rf "$KATALOG"; trap - EXIT; }  # for a test that makes many
 
-uruchom_gre() {
+# A start that finds no X server to talk to (a busy machine) is tried once more.
+uruchom_gre() { uruchom_raz "$@" || { grep -q "Cannot start the graphics" "$KATALOG/wyjscie.txt" && sleep 1 && uruchom_raz "$@"; }; }
+uruchom_raz() {
   (cd "$KATALOG" && exec "$GRA" windowed "$@" >"$KATALOG/wyjscie.txt" 2>&1) &
   PID_GRY=$!
   OKNO=""
