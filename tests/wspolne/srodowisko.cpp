@@ -91,11 +91,6 @@ int grafika_nagrywajaca::ile(const std::string& co) const {
   return n;
 }
 
-bool grafika_nagrywajaca::wczytaj_mape_myszki() {
-  if (!mapa_myszki) mapa_myszki = load_bitmap("Pliki_danych/Bitmapy/mapa_myszki.png", nullptr);
-  return mapa_myszki != nullptr;
-}
-
 mapa* mapa_trawy(grafika* ekran) {
   mapa* m = new mapa(ekran, "Pliki_danych/Mapy/map1.map");
   for (int y = 0; y < ROZMIAR_MAPY; ++y)

@@ -47,9 +47,6 @@ class grafika_nagrywajaca : public grafika {
   void prostokat(int x1, int y1, int x2, int y2, int kolor, bool wypelniony) override;
   void rysuj_noc(short godzina) override;
 
-  // Loads the shipped mouse map, so the field under a pointer is found as in the game.
-  bool wczytaj_mape_myszki();
-
   std::vector<wywolanie_rysowania> wywolania;
   int ile(const std::string& co) const;
   void wyczysc() { wywolania.clear(); }
